@@ -1,0 +1,59 @@
+// The main dialog object: its state between messages, the static dialog
+// procedure that binds the window to it, and the handlers of its messages.
+// The handlers take no arguments: they read the message being handled from
+// m_pCurrentMsg and return the dialog-procedure result.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class ZLBR_DlgZelbrant {
+public:
+    explicit ZLBR_DlgZelbrant(HINSTANCE hInstance);
+    ~ZLBR_DlgZelbrant();
+
+    INT_PTR DoModal();
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnMessage();
+
+    void SetControlEnabled(HWND hWndControl, bool bEnable);
+    void FocusMenuButton();
+
+    HWND m_hWndOwner;
+    HINSTANCE m_hInstance;
+    std::string m_strTemplate;
+    std::string m_strWebPage;
+    HWND m_hWnd;
+    INT_PTR m_nResult;
+    MSG *m_pCurrentMsg;
+    HWND m_hWndPointed;
+    HWND m_hWndRoot;
+    HWND m_hWndFramed;
+    HCURSOR m_hFinderCursor;
+    bool m_bKeepDialogOnTop;
+    bool m_bAutoFindRootParent;
+    bool m_bDrawInvertedFrame;
+    bool m_bSelectedOnTop;
+    bool m_bTracking;
+    HWND m_hWndFinderIcon;
+    HWND m_hWndInfoTitle;
+    HWND m_hWndInfoClass;
+    HWND m_hWndInfoHandle;
+    HWND m_hWndInfoId;
+    HWND m_hWndInfoStyle;
+    HWND m_hWndInfoExStyle;
+    HWND m_hWndInfoParent;
+    HWND m_hWndInfoRect;
+    HWND m_hWndKeepSelectedOnTop;
+    HWND m_hWndCopy;
+    HWND m_hWndMenu;
+    RECT m_rcFinderIcon;
+
+private:
+    ZLBR_DlgZelbrant(const ZLBR_DlgZelbrant &) = delete;
+    ZLBR_DlgZelbrant &operator=(const ZLBR_DlgZelbrant &) = delete;
+};
+
+// Runs the main dialog modally; -1 when it could not be shown.
+int RunMainDialog();

@@ -1,0 +1,67 @@
+// Helpers for tests that run the real Zelbrant.exe: copies of the program with
+// resources changed, child processes, and the windows they show.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Folder of the running test program, with a trailing backslash; the
+// program and every test program are built into the same folder.
+std::wstring BinDirectory();
+std::wstring ProgramPath();
+
+// A fresh empty folder under the temporary folder, unique to the test.
+std::wstring MakeScratchDirectory(const wchar_t *pszName);
+
+// Creates folders below dir until the deepest one's path has exactly nLength
+// characters (at least 2 more than dir's), and returns that path.
+std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength);
+
+// Copies Zelbrant.exe to path (which may be longer than MAX_PATH).
+bool CopyProgramTo(const std::wstring &path);
+
+// Changes the numeric id of a resource in a program file, so that the program
+// no longer finds it under its old id. The new id must keep the directory's
+// ascending order (the loader searches it by bisection).
+bool RenumberResource(const std::wstring &path, WORD wType, WORD wId, WORD wNewId);
+
+// Sets the file version in the fixed part of a program file's version block.
+bool SetFileVersion(const std::wstring &path, DWORD dwVersionMS, DWORD dwVersionLS);
+
+class ChildProcess {
+public:
+    ChildProcess();
+    ~ChildProcess(); // ends the process if it still runs
+
+    bool Start(const std::wstring &path, const std::wstring &directory = std::wstring());
+    // The exit code, or STILL_ACTIVE when it did not end within the time.
+    DWORD WaitForExit(DWORD dwMilliseconds);
+    // A visible top-level window of the process with that class (and
+    // caption, when given), waited for up to the time given.
+    HWND WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds) const;
+
+    PROCESS_INFORMATION m_pi;
+};
+
+// Text of a window, read with WM_GETTEXT (works across processes).
+std::string WindowText(HWND hwnd);
+// The text of a message box of another process.
+std::string MessageBoxText(HWND hWndBox);
+void DismissMessageBox(HWND hWndBox);
+
+// Waits on a thread of its own for a message box of this process with the
+// given caption, reads its text and dismisses it: for code under test that
+// shows a box and blocks until it is closed.
+class MessageBoxCatcher {
+public:
+    explicit MessageBoxCatcher(const char *pszCaption);
+    ~MessageBoxCatcher();
+    std::string Text(); // waits for the box, empty when none showed in time
+
+private:
+    static DWORD WINAPI Watch(void *pThis);
+    std::string m_strCaption;
+    std::string m_strText;
+    HANDLE m_hThread;
+};
