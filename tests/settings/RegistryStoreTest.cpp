@@ -61,14 +61,6 @@ TEST_F(RegistryStore, OptionsSavedComeBackEachUnderItsOwnName)
     EXPECT_EQ(dwValue, 1u);
 }
 
-TEST_F(RegistryStore, AMissingValueInAnExistingKeyReadsAsTheDefault)
-{
-    ASSERT_EQ(RegWriteDword(m_strKey.c_str(), "DrawInvertedFrame", 0), ERROR_SUCCESS);
-    DWORD dwValue;
-    EXPECT_EQ(RegReadDword("KeepDialogOnTop", m_strKey.c_str(), s_dwDefault, &dwValue), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(dwValue, s_dwDefault);
-}
-
 TEST_F(RegistryStore, AStringZeroReadsAsTheDefaultAndTheOptionComesUpOn)
 {
     DWORD dwValue;
