@@ -150,12 +150,17 @@ ChildProcess::~ChildProcess()
 {
     if (!m_pi.hProcess)
         return;
-    if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
+    Terminate();
+    CloseHandle(m_pi.hThread);
+    CloseHandle(m_pi.hProcess);
+}
+
+void ChildProcess::Terminate()
+{
+    if (m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(m_pi.hProcess, 99);
         WaitForSingleObject(m_pi.hProcess, 5000);
     }
-    CloseHandle(m_pi.hThread);
-    CloseHandle(m_pi.hProcess);
 }
 
 bool ChildProcess::Start(const std::wstring &path, const std::wstring &directory)

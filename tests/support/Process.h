@@ -37,6 +37,8 @@ public:
     bool Start(const std::wstring &path, const std::wstring &directory = std::wstring());
     // The exit code, or STILL_ACTIVE when it did not end within the time.
     DWORD WaitForExit(DWORD dwMilliseconds);
+    // Ends the process by force if it still runs, with exit code 99.
+    void Terminate();
     // A visible top-level window of the process with that class (and
     // caption, when given), waited for up to the time given.
     HWND WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds) const;
