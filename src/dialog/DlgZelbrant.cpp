@@ -83,8 +83,25 @@ INT_PTR CALLBACK ZLBR_DlgZelbrant::DialogProc(HWND hwnd, UINT message, WPARAM wP
 BOOL ZLBR_DlgZelbrant::OnMessage()
 {
     switch (m_pCurrentMsg->message) {
+    case WM_DESTROY:
+        return OnDestroy();
     case WM_NCDESTROY:
         return TRUE; // DialogProc unbinds the window afterwards
+    case WM_INITDIALOG:
+        return OnInitDialog(); // FALSE: the handler has set the focus itself
+    case WM_COMMAND:
+        return OnCommand();
+    case WM_SYSCOMMAND:
+        return OnSysCommand();
+    case WM_MOUSEMOVE:
+        return OnFinderMouseMove();
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: // a double-click starts a drag as a press does
+        return OnFinderButtonDown();
+    case WM_LBUTTONUP:
+        return OnFinderButtonUp();
+    case WM_CAPTURECHANGED:
+        return OnCaptureChanged();
     default:
         return FALSE;
     }

@@ -20,6 +20,29 @@ public:
     void SetControlEnabled(HWND hWndControl, bool bEnable);
     void FocusMenuButton();
 
+    // Start and end of the dialog (DlgInit.cpp)
+    BOOL OnInitDialog();
+    BOOL OnCaptureChanged();
+    BOOL OnDestroy();
+    void ShowFinderIcon(bool bIdle);
+
+    // Commands (DlgCommands.cpp, SystemCommands.cpp)
+    BOOL OnCommand();
+    BOOL OnSysCommand();
+
+    // Finder drag (FinderDrag.cpp)
+    BOOL OnFinderButtonDown();
+    BOOL OnFinderMouseMove();
+    BOOL OnFinderButtonUp();
+    void CancelFinderTracking();
+
+    // The inverted frame is used only while it is asked for and the root
+    // parent is not searched.
+    bool IsFrameUsed() const
+    {
+        return m_bDrawInvertedFrame && !m_bAutoFindRootParent;
+    }
+
     HWND m_hWndOwner;
     HINSTANCE m_hInstance;
     std::string m_strTemplate;
@@ -51,6 +74,16 @@ public:
     RECT m_rcFinderIcon;
 
 private:
+    void CollectControlHandles();
+    void RecordFinderIconRect();
+    void PlaceDialog();
+    void EnableIdleControls();
+    void OnMenuCommand();
+    void AbandonFinderDrag();
+    void OnOptionClicked(UINT nId);
+    void OnKeepSelectedOnTopClicked();
+    bool SetSelectedOnTop();
+
     ZLBR_DlgZelbrant(const ZLBR_DlgZelbrant &) = delete;
     ZLBR_DlgZelbrant &operator=(const ZLBR_DlgZelbrant &) = delete;
 };

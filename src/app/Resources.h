@@ -1,0 +1,13 @@
+// The program's own icons and sounds, loaded from its module.
+#pragma once
+
+#include <windows.h>
+
+// Loads an icon group at the given size; null when it cannot be loaded. The
+// caller owns the icon.
+HICON LoadIconImage(UINT nIconId, int cx, int cy);
+
+// Plays a WAVE resource in the background, cutting off the sound still
+// playing. A missing or unplayable sound stays silent: there is no fallback
+// to a system sound.
+void PlayFeedbackSound(UINT nSoundId);

@@ -1,0 +1,128 @@
+// The main dialog's start (options, place, icons, empty panel), its return
+// to the idle state when a finder drag loses the mouse capture, and the
+// release of its icons when it is destroyed.
+#include "dialog/DlgZelbrant.h"
+
+#include "app/Application.h"
+#include "app/Resources.h"
+#include "res/resource.h"
+#include "settings/Placement.h"
+#include "settings/RegistryStore.h"
+
+static const int FINDER_ICON_SIZE = 32;
+static const int SMALL_ICON_SIZE = 16;
+
+BOOL ZLBR_DlgZelbrant::OnInitDialog()
+{
+    m_hWndPointed = m_hWndRoot = m_hWndFramed = NULL;
+    m_bKeepDialogOnTop = m_bAutoFindRootParent = m_bDrawInvertedFrame = true;
+    m_bSelectedOnTop = false;
+    m_bTracking = false;
+
+    CollectControlHandles();
+    RecordFinderIconRect();
+    if (!m_hFinderCursor) {
+        EndDialog(m_hWnd, -1);
+        return FALSE;
+    }
+
+    LoadSettings(&m_bKeepDialogOnTop, &m_bAutoFindRootParent, &m_bDrawInvertedFrame);
+    PlaceDialog();
+    ShowFinderIcon(true);
+    UpdateWindowInfo(NULL);
+
+    CheckDlgButton(m_hWnd, IDC_KEEP_DIALOG_ON_TOP, m_bKeepDialogOnTop ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT, m_bAutoFindRootParent ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(m_hWnd, IDC_DRAW_INVERTED_FRAME, IsFrameUsed() ? BST_CHECKED : BST_UNCHECKED);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
+
+    SendMessageA(m_hWndCopy, BM_SETIMAGE, IMAGE_ICON, (LPARAM)LoadIconImage(IDI_COPY, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
+    SendMessageA(m_hWndMenu, BM_SETIMAGE, IMAGE_ICON, (LPARAM)LoadIconImage(IDI_MENU, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)LoadIconImage(IDI_MAIN, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
+
+    FocusMenuButton();
+    return FALSE; // the focus is set
+}
+
+void ZLBR_DlgZelbrant::CollectControlHandles()
+{
+    m_hWndFinderIcon = GetDlgItem(m_hWnd, IDC_FINDER_ICON);
+    m_hWndInfoTitle = GetDlgItem(m_hWnd, IDC_INFO_TITLE);
+    m_hWndInfoClass = GetDlgItem(m_hWnd, IDC_INFO_CLASS);
+    m_hWndInfoHandle = GetDlgItem(m_hWnd, IDC_INFO_HANDLE);
+    m_hWndInfoId = GetDlgItem(m_hWnd, IDC_INFO_ID);
+    m_hWndInfoStyle = GetDlgItem(m_hWnd, IDC_INFO_STYLE);
+    m_hWndInfoExStyle = GetDlgItem(m_hWnd, IDC_INFO_EXSTYLE);
+    m_hWndInfoParent = GetDlgItem(m_hWnd, IDC_INFO_PARENT);
+    m_hWndInfoRect = GetDlgItem(m_hWnd, IDC_INFO_RECT);
+    m_hWndKeepSelectedOnTop = GetDlgItem(m_hWnd, IDC_KEEP_SELECTED_ON_TOP);
+    m_hWndCopy = GetDlgItem(m_hWnd, IDC_COPY_TO_CLIPBOARD);
+    m_hWndMenu = GetDlgItem(m_hWnd, IDOK);
+}
+
+// Mouse messages arrive in the dialog's client coordinates: the finder
+// icon's rectangle is kept in the same ones.
+void ZLBR_DlgZelbrant::RecordFinderIconRect()
+{
+    GetWindowRect(m_hWndFinderIcon, &m_rcFinderIcon);
+    if (ScreenToClient(m_hWnd, (POINT *)&m_rcFinderIcon.left))
+        ScreenToClient(m_hWnd, (POINT *)&m_rcFinderIcon.right);
+}
+
+// Moves the dialog to its saved place (or keeps it where it was created,
+// inside the work area) and sets its topmost state in the same call.
+void ZLBR_DlgZelbrant::PlaceDialog()
+{
+    RECT rcCurrent, rcPlaced;
+    GetWindowRect(m_hWnd, &rcCurrent);
+    std::string strKey = theApplication.m_strRegistryKey + "\\MainWindow";
+    RestoreDialogPlacement(strKey.c_str(), &rcCurrent, &rcPlaced);
+    SetWindowPos(m_hWnd, m_bKeepDialogOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, rcPlaced.left, rcPlaced.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+BOOL ZLBR_DlgZelbrant::OnCaptureChanged()
+{
+    if ((HWND)m_pCurrentMsg->lParam == m_hWnd)
+        return TRUE;
+    if (IsFrameUsed() && m_hWndFramed)
+        EraseFrame();
+    m_bTracking = false;
+    ShowFinderIcon(true);
+    EnableIdleControls();
+    FocusMenuButton();
+    return TRUE;
+}
+
+// The controls that a finder drag disables; check box 104 only speaks for
+// the frame while the root parent is not searched.
+void ZLBR_DlgZelbrant::EnableIdleControls()
+{
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_KEEP_DIALOG_ON_TOP), true);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT), true);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
+    SetControlEnabled(m_hWndMenu, true);
+}
+
+static void DestroyIconIfAny(LRESULT hIcon)
+{
+    if (hIcon)
+        DestroyIcon((HICON)hIcon);
+}
+
+BOOL ZLBR_DlgZelbrant::OnDestroy()
+{
+    DestroyIconIfAny(SendMessageA(m_hWndFinderIcon, STM_GETIMAGE, IMAGE_ICON, 0));
+    DestroyIconIfAny(SendMessageA(m_hWndCopy, BM_GETIMAGE, IMAGE_ICON, 0));
+    DestroyIconIfAny(SendMessageA(m_hWndMenu, BM_GETIMAGE, IMAGE_ICON, 0));
+    // The title-bar icon was loaded at start too; nothing else would free it.
+    DestroyIconIfAny(SendMessageA(m_hWnd, WM_GETICON, ICON_SMALL, 0));
+    return TRUE;
+}
+
+void ZLBR_DlgZelbrant::ShowFinderIcon(bool bIdle)
+{
+    DestroyIconIfAny(SendDlgItemMessageA(m_hWnd, IDC_FINDER_ICON, STM_GETIMAGE, IMAGE_ICON, 0));
+    HICON hIcon = LoadIconImage(bIdle ? IDI_FINDER_FULL : IDI_FINDER_EMPTY, FINDER_ICON_SIZE, FINDER_ICON_SIZE);
+    SendMessageA(m_hWndFinderIcon, STM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon);
+}
