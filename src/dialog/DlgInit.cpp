@@ -3,7 +3,6 @@
 // release of its icons when it is destroyed.
 #include "dialog/DlgZelbrant.h"
 
-#include "app/Application.h"
 #include "app/Resources.h"
 #include "res/resource.h"
 #include "settings/Placement.h"
@@ -75,8 +74,7 @@ void ZLBR_DlgZelbrant::PlaceDialog()
 {
     RECT rcCurrent, rcPlaced;
     GetWindowRect(m_hWnd, &rcCurrent);
-    std::string strKey = theApplication.m_strRegistryKey + "\\MainWindow";
-    RestoreDialogPlacement(strKey.c_str(), &rcCurrent, &rcPlaced);
+    RestoreDialogPlacement(PlacementKey().c_str(), &rcCurrent, &rcPlaced);
     SetWindowPos(m_hWnd, m_bKeepDialogOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, rcPlaced.left, rcPlaced.top, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -3,8 +3,21 @@
 #include "app/Application.h"
 #include "res/resource.h"
 #include "support/MainDialog.h"
+#include "support/Registry.h"
 
 #include <gtest/gtest.h>
+
+static void DeleteProgramSettings()
+{
+    DeleteRegistryKey(theApplication.m_strRegistryKey);
+}
+
+// Stores a REG_DWORD under the program's key, or under a subkey of it.
+static void StoreProgramValue(const std::string &subKey, const char *pszName, DWORD dwValue)
+{
+    std::string key = theApplication.m_strRegistryKey + (subKey.empty() ? "" : "\\" + subKey);
+    WriteRawValue(key, pszName, REG_DWORD, &dwValue, sizeof(dwValue));
+}
 
 static bool IsTopmost(HWND hwnd)
 {

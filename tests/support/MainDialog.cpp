@@ -4,21 +4,6 @@
 #include "app/Application.h"
 #include "res/resource.h"
 
-void DeleteProgramSettings()
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
-}
-
-void StoreProgramValue(const std::string &subKey, const char *pszName, DWORD dwValue)
-{
-    std::string key = theApplication.m_strRegistryKey + (subKey.empty() ? "" : "\\" + subKey);
-    HKEY hKey = NULL;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL) == 0) {
-        RegSetValueExA(hKey, pszName, 0, REG_DWORD, (const BYTE *)&dwValue, sizeof(dwValue));
-        RegCloseKey(hKey);
-    }
-}
-
 MainDialog::MainDialog()
     : m_dlg(NULL), m_hWnd(CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
                                              ZLBR_DlgZelbrant::DialogProc, (LPARAM)&m_dlg))
