@@ -8,8 +8,9 @@
 
 #include <string>
 
-class ZLBR_DlgZelbrant {
-public:
+class ZLBR_DlgZelbrant
+{
+  public:
     explicit ZLBR_DlgZelbrant(HINSTANCE hInstance);
     ~ZLBR_DlgZelbrant();
 
@@ -19,6 +20,12 @@ public:
 
     void SetControlEnabled(HWND hWndControl, bool bEnable);
     void FocusMenuButton();
+
+    // The inverted frame around the pointed window (picking/InvertedFrame.cpp).
+    // DrawFrame is called only while no frame is shown; both return whether
+    // they drew, and EraseFrame leaves m_hWndFramed null in every case.
+    bool DrawFrame(HWND hWnd);
+    bool EraseFrame();
 
     HWND m_hWndOwner;
     HINSTANCE m_hInstance;
@@ -50,7 +57,7 @@ public:
     HWND m_hWndMenu;
     RECT m_rcFinderIcon;
 
-private:
+  private:
     ZLBR_DlgZelbrant(const ZLBR_DlgZelbrant &) = delete;
     ZLBR_DlgZelbrant &operator=(const ZLBR_DlgZelbrant &) = delete;
 };

@@ -2,6 +2,8 @@
 // system sees at a point.
 #include "picking/HitTest.h"
 
+#include "picking/ClientRect.h"
+
 static const char s_szButtonClass[] = "Button";
 
 // A button with any of the three lowest style bits set (group boxes, check
@@ -24,11 +26,7 @@ BOOL CALLBACK ChildHitProc(HWND hwnd, LPARAM lParam)
 
     RECT rcWindow = {0, 0, 0, 0};
     GetWindowRect(hwnd, &rcWindow);
-    POINT ptTopLeft = {rcWindow.left, rcWindow.top};
-    POINT ptBottomRight = {rcWindow.right, rcWindow.bottom};
-    ScreenToClient(pSearch->m_hWndCurrent, &ptTopLeft);
-    ScreenToClient(pSearch->m_hWndCurrent, &ptBottomRight);
-    SetRect(&rcWindow, ptTopLeft.x, ptTopLeft.y, ptBottomRight.x, ptBottomRight.y);
+    ScreenRectToClient(pSearch->m_hWndCurrent, &rcWindow);
 
     // Only the part inside the searched window's client area can be hit.
     RECT rcHit = {0, 0, 0, 0};
