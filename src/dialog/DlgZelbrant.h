@@ -27,6 +27,12 @@ class ZLBR_DlgZelbrant
     bool DrawFrame(HWND hWnd);
     bool EraseFrame();
 
+    // The information panel (picking/InfoPanel.cpp), its one writer: shows the
+    // pointed window, or its root with AutoFindRootParent, and nothing for
+    // null, a vanished window, the dialog, its controls and the windows it
+    // owns. Rewrites only the texts that changed.
+    void UpdateWindowInfo(HWND hWndPointed);
+
     HWND m_hWndOwner;
     HINSTANCE m_hInstance;
     std::string m_strTemplate;
