@@ -43,6 +43,18 @@ public:
         return m_bDrawInvertedFrame && !m_bAutoFindRootParent;
     }
 
+    // The inverted frame around the pointed window (picking/InvertedFrame.cpp).
+    // DrawFrame is called only while no frame is shown; both return whether
+    // they drew, and EraseFrame leaves m_hWndFramed null in every case.
+    bool DrawFrame(HWND hWnd);
+    bool EraseFrame();
+
+    // The information panel (picking/InfoPanel.cpp), its one writer: shows the
+    // pointed window, or its root with AutoFindRootParent, and nothing for
+    // null, a vanished window, the dialog, its controls and the windows it
+    // owns. Rewrites only the texts that changed.
+    void UpdateWindowInfo(HWND hWndPointed);
+
     HWND m_hWndOwner;
     HINSTANCE m_hInstance;
     std::string m_strTemplate;

@@ -1,0 +1,159 @@
+// The information panel: which window is shown for the pointed one, the eight
+// value formats, and the panel's texts, check box and enabled states.
+#include "picking/InfoPanel.h"
+
+#include "dialog/DlgZelbrant.h"
+#include "picking/ClientRect.h"
+#include "res/resource.h"
+
+#include <algorithm>
+#include <stdio.h>
+
+enum { PANEL_VALUES = 8 };
+
+std::string QueryWindowText(HWND hWnd)
+{
+    LRESULT nAnnounced = SendMessageA(hWnd, WM_GETTEXTLENGTH, 0, 0);
+    if (nAnnounced < 0)
+        return std::string();
+    // Capped before one is added for the terminator, which so cannot overflow.
+    size_t cchBuffer = (size_t)nAnnounced < s_cchMaxWindowText ? (size_t)nAnnounced : s_cchMaxWindowText;
+    std::string strText(cchBuffer + 1, '\0');
+    LRESULT nCopied = SendMessageA(hWnd, WM_GETTEXT, cchBuffer + 1, (LPARAM)&strText[0]);
+
+    // Another window's count is not evidence of what it wrote: it may fill
+    // the whole buffer without a terminator and return more than fits.
+    size_t cchText = 0;
+    if (nCopied == -1 || (nCopied > 0 && (size_t)nCopied > cchBuffer))
+        cchText = cchBuffer;
+    else if (nCopied > 0)
+        cchText = (size_t)nCopied;
+    strText.resize(cchText);
+    size_t nZero = strText.find('\0');
+    if (nZero != std::string::npos)
+        strText.resize(nZero);
+    return strText;
+}
+
+// "0x" and the handle's 32-bit value as 8 upper-case digits (not "%p", whose
+// digits are lower case here).
+static std::string FormatHandle(HWND hWnd)
+{
+    char sz[16];
+    snprintf(sz, sizeof sz, "0x%08lX", (unsigned long)(ULONG_PTR)hWnd);
+    return sz;
+}
+
+static std::string FormatIdentifier(LONG lId)
+{
+    char sz[24];
+    snprintf(sz, sizeof sz, "%lld", (long long)lId);
+    return sz;
+}
+
+static std::string FormatStyle(DWORD dwStyle)
+{
+    char sz[16];
+    snprintf(sz, sizeof sz, "0x%08lX", (unsigned long)dwStyle);
+    return sz;
+}
+
+// The width and height in 64 bits: a rectangle spanning more than half the
+// int range must not overflow them.
+static std::string FormatRectangle(const RECT &rc)
+{
+    char sz[96];
+    snprintf(sz, sizeof sz, "(%ld, %ld), (%ld, %ld)   %lld × %lld", rc.left, rc.top, rc.right, rc.bottom,
+             (long long)rc.right - rc.left, (long long)rc.bottom - rc.top);
+    return sz;
+}
+
+// The last window of the parent chain of hWndPointed (its owner chain for a
+// pop-up window); false when the dialog is on that chain: its own controls and
+// the windows it owns are never shown.
+static bool FindRootOutsideDialog(HWND hWndPointed, HWND hWndDialog, HWND *phWndRoot)
+{
+    for (HWND hWnd = hWndPointed; hWnd; hWnd = GetParent(hWnd)) {
+        if (hWnd == hWndDialog)
+            return false;
+        *phWndRoot = hWnd;
+    }
+    return true;
+}
+
+// The eight texts, in the order of the edits 201 to 208. The rectangle is
+// relative to the root's client area unless the shown window is the root.
+static void FormatWindowInfo(HWND hWndShown, HWND hWndRoot, HWND hWndParent, const char *pszClass, const WINDOWINFO &wi,
+                             std::string *pstrTexts)
+{
+    RECT rc = wi.rcWindow;
+    if (hWndShown != hWndRoot)
+        ScreenRectToClient(hWndRoot, &rc);
+    pstrTexts[0] = QueryWindowText(hWndShown);
+    pstrTexts[1] = pszClass;
+    pstrTexts[2] = FormatHandle(hWndShown);
+    pstrTexts[3] = FormatIdentifier(GetWindowLongA(hWndShown, GWL_ID));
+    pstrTexts[4] = FormatStyle(wi.dwStyle);
+    pstrTexts[5] = FormatStyle(wi.dwExStyle);
+    pstrTexts[6] = FormatHandle(hWndParent);
+    pstrTexts[7] = FormatRectangle(rc);
+}
+
+// Every text is read before any is written; an edit whose text is already
+// right receives nothing, so that it neither flickers nor repaints.
+static void WritePanelTexts(const HWND *phWndEdits, const std::string *pstrTexts)
+{
+    std::string astrPresent[PANEL_VALUES];
+    for (int i = 0; i < PANEL_VALUES; i++)
+        astrPresent[i] = QueryWindowText(phWndEdits[i]);
+    for (int i = 0; i < PANEL_VALUES; i++)
+        if (astrPresent[i] != pstrTexts[i])
+            SendMessageA(phWndEdits[i], WM_SETTEXT, 0, (LPARAM)pstrTexts[i].c_str());
+}
+
+void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
+{
+    const HWND ahWndEdits[PANEL_VALUES] = {m_hWndInfoTitle, m_hWndInfoClass,   m_hWndInfoHandle, m_hWndInfoId,
+                                           m_hWndInfoStyle, m_hWndInfoExStyle, m_hWndInfoParent, m_hWndInfoRect};
+    std::string astrTexts[PANEL_VALUES];
+
+    HWND hWndRoot = NULL;
+    bool bShown = hWndPointed && IsWindow(hWndPointed) && hWndPointed != m_hWnd &&
+                  FindRootOutsideDialog(hWndPointed, m_hWnd, &hWndRoot);
+    HWND hWndShown = m_bAutoFindRootParent ? hWndRoot : hWndPointed;
+    char szClass[257] = "";
+    WINDOWINFO wi = {};
+    wi.cbSize = sizeof wi;
+    bShown = bShown && GetClassNameA(hWndShown, szClass, sizeof szClass) && GetWindowInfo(hWndShown, &wi);
+
+    bool bHasParent = true;
+    if (bShown) {
+        m_hWndPointed = hWndPointed;
+        m_hWndRoot = hWndRoot;
+        HWND hWndParent = GetParent(hWndShown);
+        bHasParent = hWndParent != NULL;
+        m_bSelectedOnTop = (wi.dwExStyle & WS_EX_TOPMOST) != 0;
+        FormatWindowInfo(hWndShown, hWndRoot, hWndParent, szClass, wi, astrTexts);
+    } else {
+        m_hWndPointed = NULL;
+        m_hWndRoot = NULL;
+        m_bSelectedOnTop = false;
+    }
+
+    // The focus must not stay on a control that is emptied or disabled now.
+    HWND hWndFocus = GetFocus();
+    bool bMoveFocus = !bShown && hWndFocus &&
+                      (hWndFocus == m_hWndKeepSelectedOnTop || hWndFocus == m_hWndCopy ||
+                       std::find(ahWndEdits, ahWndEdits + PANEL_VALUES, hWndFocus) != ahWndEdits + PANEL_VALUES);
+
+    WritePanelTexts(ahWndEdits, astrTexts);
+    for (int nId = IDC_LABEL_TITLE; nId <= IDC_LABEL_RECT; nId++)
+        SetControlEnabled(GetDlgItem(m_hWnd, nId), bShown);
+    // Only a window without parent or owner can be made topmost.
+    SetControlEnabled(m_hWndKeepSelectedOnTop, bShown && !bHasParent);
+    if ((IsDlgButtonChecked(m_hWnd, IDC_KEEP_SELECTED_ON_TOP) == BST_CHECKED) != m_bSelectedOnTop)
+        CheckDlgButton(m_hWnd, IDC_KEEP_SELECTED_ON_TOP, m_bSelectedOnTop ? BST_CHECKED : BST_UNCHECKED);
+    SetControlEnabled(m_hWndCopy, bShown);
+    if (bMoveFocus)
+        FocusMenuButton();
+}
