@@ -5,6 +5,7 @@
 #include "dialog/DlgZelbrant.h"
 
 #include "app/Resources.h"
+#include "picking/WindowStyle.h"
 #include "res/resource.h"
 
 BOOL ZLBR_DlgZelbrant::OnCommand()
@@ -118,8 +119,8 @@ bool ZLBR_DlgZelbrant::SetSelectedOnTop()
     LONG lStyle = 0;
     if (!ReadWindowLong(hWndTarget, GWL_STYLE, &lStyle))
         return false;
-    if ((lStyle & WS_CHILD) && !(lStyle & WS_POPUP))
-        return false;
+    if (IsChildStyle(lStyle))
+        return false; // a child window that is not a pop-up cannot be topmost
 
     m_bSelectedOnTop = IsDlgButtonChecked(m_hWnd, IDC_KEEP_SELECTED_ON_TOP) == BST_CHECKED;
     if (!SetWindowPos(hWndTarget, m_bSelectedOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

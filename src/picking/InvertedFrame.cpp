@@ -3,20 +3,7 @@
 
 #include "dialog/DlgZelbrant.h"
 #include "picking/ClientRect.h"
-
-// A style of 0 is valid, so only the last error tells a failure.
-static bool ReadWindowStyle(HWND hWnd, LONG *plStyle)
-{
-    SetLastError(0);
-    *plStyle = GetWindowLongA(hWnd, GWL_STYLE);
-    return *plStyle != 0 || GetLastError() == 0;
-}
-
-// WS_POPUP wins over WS_CHILD: such a window is placed on the screen.
-static bool IsChildStyle(LONG lStyle)
-{
-    return (lStyle & WS_CHILD) && !(lStyle & WS_POPUP);
-}
+#include "picking/WindowStyle.h"
 
 HWND GetFrameGeometry(HWND hWnd, RECT *prc)
 {
@@ -24,7 +11,7 @@ HWND GetFrameGeometry(HWND hWnd, RECT *prc)
     // when the window vanishes before its rectangle is read.
     SetRectEmpty(prc);
     LONG lStyle = 0;
-    if (!IsWindow(hWnd) || !ReadWindowStyle(hWnd, &lStyle))
+    if (!IsWindow(hWnd) || !ReadWindowLong(hWnd, GWL_STYLE, &lStyle))
         return NULL;
     if (!IsChildStyle(lStyle)) {
         GetClientRect(hWnd, prc);
@@ -33,7 +20,7 @@ HWND GetFrameGeometry(HWND hWnd, RECT *prc)
 
     HWND hWndSurface = GetParent(hWnd);
     for (;;) {
-        if (!hWndSurface || !ReadWindowStyle(hWndSurface, &lStyle))
+        if (!hWndSurface || !ReadWindowLong(hWndSurface, GWL_STYLE, &lStyle))
             return NULL;
         if (!IsChildStyle(lStyle))
             break;

@@ -256,7 +256,7 @@ TEST_F(InfoPanel, TheFocusLeavesAnEmptiedFieldForTheMenuButton)
 
 TEST_F(InfoPanel, TheFocusStaysOnAControlOutsideThePanel)
 {
-    HWND hWndOption = GetDlgItem(m_main.m_hWnd, IDC_DRAW_INVERTED_FRAME);
+    HWND hWndOption = GetDlgItem(m_main.m_hWnd, IDC_KEEP_DIALOG_ON_TOP);
     SetFocus(hWndOption);
     ASSERT_EQ(GetFocus(), hWndOption);
 
