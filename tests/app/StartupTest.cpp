@@ -97,3 +97,16 @@ TEST(Startup, ADialogThatCannotBeCreatedEndsWith1027AndNoMessage)
     EXPECT_EQ(dwExit, 1027u);
     EXPECT_EQ(text, "");
 }
+
+TEST(Startup, AProgramWithoutItsFinderCursorEndsWith1027AndNoMessage)
+{
+    std::wstring exe = MakeScratchDirectory(L"nocursor") + L"\\Zelbrant.exe";
+    ASSERT_TRUE(CopyProgramTo(exe));
+    ASSERT_TRUE(RenumberResource(exe, (WORD)(ULONG_PTR)RT_GROUP_CURSOR, 191, 190));
+
+    DWORD dwExit = 0;
+    std::string text = RunUntilExit(exe, std::wstring(), &dwExit);
+
+    EXPECT_EQ(dwExit, 1027u);
+    EXPECT_EQ(text, "");
+}
