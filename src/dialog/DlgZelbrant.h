@@ -8,9 +8,8 @@
 
 #include <string>
 
-class ZLBR_DlgZelbrant
-{
-  public:
+class ZLBR_DlgZelbrant {
+public:
     explicit ZLBR_DlgZelbrant(HINSTANCE hInstance);
     ~ZLBR_DlgZelbrant();
 
@@ -63,7 +62,7 @@ class ZLBR_DlgZelbrant
     HWND m_hWndMenu;
     RECT m_rcFinderIcon;
 
-  private:
+private:
     ZLBR_DlgZelbrant(const ZLBR_DlgZelbrant &) = delete;
     ZLBR_DlgZelbrant &operator=(const ZLBR_DlgZelbrant &) = delete;
 };

@@ -4,16 +4,15 @@
 
 #include "dialog/DlgZelbrant.h"
 
-class TestMainDialog
-{
-  public:
+class TestMainDialog {
+public:
     TestMainDialog();
     ~TestMainDialog();
 
     ZLBR_DlgZelbrant m_dlg;
     HWND m_hWnd;
 
-  private:
+private:
     TestMainDialog(const TestMainDialog &) = delete;
     TestMainDialog &operator=(const TestMainDialog &) = delete;
 };
