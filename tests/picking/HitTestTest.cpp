@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-class HitTest : public testing::Test
-{
-  protected:
+class HitTest : public testing::Test {
+protected:
     HitTest() : m_host(CreateTopLevel(WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 600, 300, 400, 300)) {}
 
     HWND AddControl(const char *pszClass, DWORD dwStyle, int x, int y, int cx, int cy, HWND hWndParent = NULL)

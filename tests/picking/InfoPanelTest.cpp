@@ -15,9 +15,8 @@
 #include <string.h>
 #include <vector>
 
-class InfoPanel : public testing::Test
-{
-  protected:
+class InfoPanel : public testing::Test {
+protected:
     std::string Field(int nId) const
     {
         return WindowText(GetDlgItem(m_main.m_hWnd, nId));

@@ -10,9 +10,8 @@
 
 // A 32-bit memory bitmap painted with a pattern in which neighbouring pixels
 // differ, so that any inverted pixel is seen.
-class PixelCanvas
-{
-  public:
+class PixelCanvas {
+public:
     PixelCanvas(int cx, int cy) : m_cx(cx), m_cy(cy), m_pBits(NULL)
     {
         BITMAPINFO bmi = {};

@@ -20,9 +20,8 @@ HWND CreateControl(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, 
 void PumpMessages();
 
 // Destroys its window (and so its children and owned windows) at the end of the scope.
-class WindowHolder
-{
-  public:
+class WindowHolder {
+public:
     explicit WindowHolder(HWND hWnd) : m_hWnd(hWnd) {}
     ~WindowHolder()
     {
@@ -36,7 +35,7 @@ class WindowHolder
 
     HWND m_hWnd;
 
-  private:
+private:
     WindowHolder(const WindowHolder &) = delete;
     WindowHolder &operator=(const WindowHolder &) = delete;
 };
