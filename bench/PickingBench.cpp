@@ -1,6 +1,8 @@
 // How long the finder's work at one pointer move takes over a large window
 // tree: the hit-test followed by a panel refresh for the window already shown,
-// against the system's own hit-test descent measured in the same run.
+// against the system's own hit-test descent measured in the same run; then the
+// dialog's whole move handler during a drag, inside one window and across
+// windows, with the drawing and text writing it causes.
 #include "app/Application.h"
 #include "dialog/DlgZelbrant.h"
 #include "picking/HitTest.h"
@@ -135,21 +137,6 @@ static HWND SystemDescent(POINT ptScreen)
     }
 }
 
-static void FillControlHandles(ZLBR_DlgZelbrant *pDlg, HWND hWndDlg)
-{
-    pDlg->m_hWndInfoTitle = GetDlgItem(hWndDlg, IDC_INFO_TITLE);
-    pDlg->m_hWndInfoClass = GetDlgItem(hWndDlg, IDC_INFO_CLASS);
-    pDlg->m_hWndInfoHandle = GetDlgItem(hWndDlg, IDC_INFO_HANDLE);
-    pDlg->m_hWndInfoId = GetDlgItem(hWndDlg, IDC_INFO_ID);
-    pDlg->m_hWndInfoStyle = GetDlgItem(hWndDlg, IDC_INFO_STYLE);
-    pDlg->m_hWndInfoExStyle = GetDlgItem(hWndDlg, IDC_INFO_EXSTYLE);
-    pDlg->m_hWndInfoParent = GetDlgItem(hWndDlg, IDC_INFO_PARENT);
-    pDlg->m_hWndInfoRect = GetDlgItem(hWndDlg, IDC_INFO_RECT);
-    pDlg->m_hWndKeepSelectedOnTop = GetDlgItem(hWndDlg, IDC_KEEP_SELECTED_ON_TOP);
-    pDlg->m_hWndCopy = GetDlgItem(hWndDlg, IDC_COPY_TO_CLIPBOARD);
-    pDlg->m_hWndMenu = GetDlgItem(hWndDlg, IDOK);
-}
-
 static BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
 {
     ++*(int *)lParam;
@@ -242,6 +229,80 @@ static void PrintLine(const char *pszWhat, const std::vector<double> &samples)
     printf("  %-52s median %9.1f us, p99 %9.1f us\n", pszWhat, p.dMedian, p.dP99);
 }
 
+// Counts the texts written into the panel's edits.
+static int s_nSetTexts;
+static WNDPROC s_pfnEditProc;
+
+static LRESULT CALLBACK CountingEditProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETTEXT)
+        s_nSetTexts++;
+    return CallWindowProcA(s_pfnEditProc, hWnd, message, wParam, lParam);
+}
+
+static void CountSetTexts(ZLBR_DlgZelbrant *pDlg)
+{
+    for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
+        s_pfnEditProc =
+            (WNDPROC)SetWindowLongPtrA(GetDlgItem(pDlg->m_hWnd, nId), GWLP_WNDPROC, (LONG_PTR)CountingEditProc);
+}
+
+// Sends the dialog the pointer moves of a drag through the points and
+// measures each; counts the frame changes (each one an erasing and a drawing)
+// and the texts written.
+static void MeasureDragMoves(ZLBR_DlgZelbrant *pDlg, const std::vector<POINT> &points, const char *pszWhat)
+{
+    std::vector<double> moves;
+    int nFrameChanges = 0;
+    s_nSetTexts = 0;
+    for (const POINT &ptScreen : points) {
+        POINT pt = ptScreen;
+        ScreenToClient(pDlg->m_hWnd, &pt);
+        HWND hWndFramed = pDlg->m_hWndFramed;
+        LARGE_INTEGER liStart, liEnd;
+        QueryPerformanceCounter(&liStart);
+        SendMessageA(pDlg->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y));
+        QueryPerformanceCounter(&liEnd);
+        moves.push_back(Microseconds(liStart, liEnd));
+        nFrameChanges += pDlg->m_hWndFramed != hWndFramed;
+    }
+    PrintLine(pszWhat, moves);
+    printf("    %d moves: %d frame changes, %d texts written\n", (int)points.size(), nFrameChanges, s_nSetTexts);
+}
+
+// Points spread over one window's rectangle, away from its edges.
+static std::vector<POINT> PointsInside(HWND hWnd, int nPoints)
+{
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    std::vector<POINT> points;
+    for (int i = 0; i < nPoints; i++) {
+        POINT pt = {rc.left + 1 + i % std::max(1L, rc.right - rc.left - 2),
+                    rc.top + 1 + (i * 7) % std::max(1L, rc.bottom - rc.top - 2)};
+        points.push_back(pt);
+    }
+    return points;
+}
+
+// The whole move handler during a drag with the frame in use: first moves
+// inside one control (after the move that enters it), then moves that go from
+// window to window.
+static void MeasureDrag(ZLBR_DlgZelbrant *pDlg, const std::vector<POINT> &points)
+{
+    pDlg->m_bAutoFindRootParent = false;
+    pDlg->m_bDrawInvertedFrame = true;
+    SendMessageA(pDlg->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(pDlg->m_rcFinderIcon.left, pDlg->m_rcFinderIcon.top));
+
+    HWND hWndControl = FindWindowAtPoint(points[0].x, points[0].y);
+    std::vector<POINT> inside = PointsInside(hWndControl, (int)points.size() / 4);
+    MeasureDragMoves(pDlg, std::vector<POINT>(1, inside[0]), "drag, the move entering a control:");
+    MeasureDragMoves(pDlg, inside, "drag, moves inside that control:");
+    MeasureDragMoves(pDlg, points, "drag, moves across windows:");
+
+    SendMessageA(pDlg->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(pDlg->m_rcFinderIcon.left, pDlg->m_rcFinderIcon.top));
+}
+
 static void MeasureTree(int nControls, int nPoints, ZLBR_DlgZelbrant *pDlg)
 {
     HWND hWndTree = BuildTree(nControls);
@@ -282,6 +343,7 @@ static void MeasureTree(int nControls, int nPoints, ZLBR_DlgZelbrant *pDlg)
     printf("  ratio of a move (option off) to the baseline: median %.1f, p99 %.1f\n", move.dMedian / base.dMedian,
            move.dP99 / base.dP99);
     PrintBreakdown(hWndTree);
+    MeasureDrag(pDlg, points);
     DestroyWindow(hWndTree);
 }
 
@@ -298,9 +360,7 @@ int main()
         printf("the main dialog could not be created\n");
         return 1;
     }
-    // The dialog's own initialisation may not take the control handles yet.
-    FillControlHandles(&dlg, hWndDlg);
-
+    CountSetTexts(&dlg);
     PrintPanelBreakdown(&dlg);
     // Fewer points in the large tree: a search there takes a hundred times longer under Wine.
     MeasureTree(1000, 2000, &dlg);

@@ -182,8 +182,8 @@ bool GetFileVersion(const char *pszPath, ULONGLONG *pullVersion)
     bool bFound = false;
     VS_FIXEDFILEINFO *pFixed = NULL;
     UINT cbFixed = 0;
-    if (GetFileVersionInfoA(pszPath, 0, cbInfo, pInfo) &&
-        VerQueryValueA(pInfo, "\\", (void **)&pFixed, &cbFixed) && pFixed) {
+    if (GetFileVersionInfoA(pszPath, 0, cbInfo, pInfo) && VerQueryValueA(pInfo, "\\", (void **)&pFixed, &cbFixed) &&
+        pFixed) {
         *pullVersion = ((ULONGLONG)pFixed->dwFileVersionMS << 32) | pFixed->dwFileVersionLS;
         bFound = true;
     }

@@ -22,8 +22,7 @@ enum StartupStatus {
 };
 
 typedef HRESULT(WINAPI *PFN_DwmIsCompositionEnabled)(BOOL *pfEnabled);
-typedef HRESULT(WINAPI *PFN_DwmGetWindowAttribute)(HWND hwnd, DWORD dwAttribute, PVOID pvAttribute,
-                                                   DWORD cbAttribute);
+typedef HRESULT(WINAPI *PFN_DwmGetWindowAttribute)(HWND hwnd, DWORD dwAttribute, PVOID pvAttribute, DWORD cbAttribute);
 
 class Application {
 public:

@@ -35,8 +35,10 @@ BOOL ZLBR_DlgZelbrant::OnInitDialog()
     CheckDlgButton(m_hWnd, IDC_DRAW_INVERTED_FRAME, IsFrameUsed() ? BST_CHECKED : BST_UNCHECKED);
     SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
 
-    SendMessageA(m_hWndCopy, BM_SETIMAGE, IMAGE_ICON, (LPARAM)LoadIconImage(IDI_COPY, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
-    SendMessageA(m_hWndMenu, BM_SETIMAGE, IMAGE_ICON, (LPARAM)LoadIconImage(IDI_MENU, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
+    SendMessageA(m_hWndCopy, BM_SETIMAGE, IMAGE_ICON,
+                 (LPARAM)LoadIconImage(IDI_COPY, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
+    SendMessageA(m_hWndMenu, BM_SETIMAGE, IMAGE_ICON,
+                 (LPARAM)LoadIconImage(IDI_MENU, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
     SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)LoadIconImage(IDI_MAIN, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
 
     FocusMenuButton();

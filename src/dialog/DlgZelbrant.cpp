@@ -15,19 +15,16 @@ ZLBR_DlgZelbrant::ZLBR_DlgZelbrant(HINSTANCE hInstance)
       m_hWndRoot(NULL), m_hWndFramed(NULL),
       m_hFinderCursor(LoadCursorA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDC_FINDER_CURSOR))),
       m_bKeepDialogOnTop(true), m_bAutoFindRootParent(true), m_bDrawInvertedFrame(true), m_bSelectedOnTop(false),
-      m_bTracking(false), m_hWndFinderIcon(NULL), m_hWndInfoTitle(NULL), m_hWndInfoClass(NULL),
-      m_hWndInfoHandle(NULL), m_hWndInfoId(NULL), m_hWndInfoStyle(NULL), m_hWndInfoExStyle(NULL),
-      m_hWndInfoParent(NULL), m_hWndInfoRect(NULL), m_hWndKeepSelectedOnTop(NULL), m_hWndCopy(NULL),
-      m_hWndMenu(NULL), m_rcFinderIcon()
+      m_bTracking(false), m_hWndFinderIcon(NULL), m_hWndInfoTitle(NULL), m_hWndInfoClass(NULL), m_hWndInfoHandle(NULL),
+      m_hWndInfoId(NULL), m_hWndInfoStyle(NULL), m_hWndInfoExStyle(NULL), m_hWndInfoParent(NULL), m_hWndInfoRect(NULL),
+      m_hWndKeepSelectedOnTop(NULL), m_hWndCopy(NULL), m_hWndMenu(NULL), m_rcFinderIcon()
 {
     char szTemplate[16];
     wsprintfA(szTemplate, "#%lu", (unsigned long)IDD_MAIN);
     m_strTemplate = szTemplate;
 }
 
-ZLBR_DlgZelbrant::~ZLBR_DlgZelbrant()
-{
-}
+ZLBR_DlgZelbrant::~ZLBR_DlgZelbrant() {}
 
 INT_PTR ZLBR_DlgZelbrant::DoModal()
 {

@@ -14,8 +14,8 @@ static std::string Narrow(const std::wstring &text)
 
 static std::string FileAndVersionMessage(int nCode, const std::string &path, const char *pszVersion)
 {
-    return "CODE D'ERREUR " + std::to_string(nCode) + "\r\n\r\nFichier :  \"" + path + "\"\r\nVersion :  " +
-           pszVersion +
+    return "CODE D'ERREUR " + std::to_string(nCode) + "\r\n\r\nFichier :  \"" + path +
+           "\"\r\nVersion :  " + pszVersion +
            "\r\n\r\n ========================\r\n\r\n"
            "Impossible d'obtenir le nom de fichier de l'application ou de son numéro de version.";
 }
@@ -43,8 +43,7 @@ static std::string RunUntilExit(const std::wstring &exe, const std::wstring &dir
 static std::wstring CopyWithoutVersion(const std::wstring &dir)
 {
     std::wstring exe = dir + L"\\Zelbrant.exe";
-    if (!CopyProgramTo(exe) ||
-        !RenumberResource(L"\\\\?\\" + exe, (WORD)(ULONG_PTR)RT_VERSION, 1, 2))
+    if (!CopyProgramTo(exe) || !RenumberResource(L"\\\\?\\" + exe, (WORD)(ULONG_PTR)RT_VERSION, 1, 2))
         return std::wstring();
     return exe;
 }

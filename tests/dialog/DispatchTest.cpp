@@ -14,9 +14,7 @@ namespace {
 // from inside a handler.
 class RecordingDialog : public ZLBR_DlgZelbrant {
 public:
-    RecordingDialog() : ZLBR_DlgZelbrant(NULL), m_nEndWith(0), m_pInnerMsg(NULL), m_pAfterInnerMsg(NULL)
-    {
-    }
+    RecordingDialog() : ZLBR_DlgZelbrant(NULL), m_nEndWith(0), m_pInnerMsg(NULL), m_pAfterInnerMsg(NULL) {}
 
     BOOL OnMessage() override
     {

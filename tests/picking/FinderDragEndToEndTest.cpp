@@ -52,8 +52,8 @@ protected:
         ASSERT_TRUE(MovePointerTo(POINT{rcIcon.left + 4, rcIcon.top + 4}));
         PressLeftButton();
         ASSERT_TRUE(MovePointerAlong(CenterOf(m_hWndButton)));
-        ASSERT_TRUE(WaitUntil([&] { return m_zelbrant.ControlText(IDC_INFO_HANDLE) == HandleText(hWndShown); },
-                              WAIT_MS));
+        ASSERT_TRUE(
+            WaitUntil([&] { return m_zelbrant.ControlText(IDC_INFO_HANDLE) == HandleText(hWndShown); }, WAIT_MS));
     }
 
     void ReleaseAndWaitForIdle()

@@ -53,9 +53,8 @@ struct DialogTemplate {
 
 // Reads a template's fields in order; offsets count from the start of the
 // template, which the loader aligns.
-class TemplateReader
-{
-  public:
+class TemplateReader {
+public:
     explicit TemplateReader(const Bytes &bytes) : m_bytes(bytes), m_nPos(0) {}
     BYTE Byte()
     {
@@ -111,7 +110,7 @@ class TemplateReader
         return Overrun() ? 0 : m_bytes.size() - m_nPos;
     }
 
-  private:
+private:
     const Bytes &m_bytes;
     size_t m_nPos;
 };

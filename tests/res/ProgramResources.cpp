@@ -3,8 +3,7 @@
 
 #include "support/Process.h"
 
-namespace
-{
+namespace {
 
 struct ProgramFile {
     ProgramFile() : m_hModule(LoadLibraryExW(ProgramPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE)) {}

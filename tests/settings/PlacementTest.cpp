@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-class Placement : public testing::Test
-{
-  protected:
+class Placement : public testing::Test {
+protected:
     void SetUp() override
     {
         DeleteRegistryKey(theApplication.m_strRegistryKey);

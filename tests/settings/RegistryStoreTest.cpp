@@ -10,9 +10,8 @@
 
 static const DWORD s_dwDefault = 0x12345678;
 
-class RegistryStore : public testing::Test
-{
-  protected:
+class RegistryStore : public testing::Test {
+protected:
     void SetUp() override
     {
         m_strKey = theApplication.m_strRegistryKey;

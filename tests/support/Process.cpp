@@ -142,9 +142,7 @@ bool SetFileVersion(const std::wstring &path, DWORD dwVersionMS, DWORD dwVersion
     return false;
 }
 
-ChildProcess::ChildProcess() : m_pi()
-{
-}
+ChildProcess::ChildProcess() : m_pi() {}
 
 ChildProcess::~ChildProcess()
 {
@@ -204,8 +202,7 @@ static BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
-static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption,
-                                 DWORD dwMilliseconds)
+static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption, DWORD dwMilliseconds)
 {
     WindowQuery query = {dwProcessId, pszClass, pszCaption, NULL};
     DWORD dwStart = GetTickCount();

@@ -3,9 +3,7 @@
 
 static const DWORD TARGET_START_MS = 15000;
 
-TargetProcess::TargetProcess() : m_hWndMain(NULL), m_hWndPopup(NULL)
-{
-}
+TargetProcess::TargetProcess() : m_hWndMain(NULL), m_hWndPopup(NULL) {}
 
 bool TargetProcess::Start()
 {

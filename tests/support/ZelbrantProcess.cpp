@@ -5,9 +5,7 @@
 
 static const DWORD PROGRAM_START_MS = 15000;
 
-ZelbrantProcess::ZelbrantProcess() : m_hWndDialog(NULL)
-{
-}
+ZelbrantProcess::ZelbrantProcess() : m_hWndDialog(NULL) {}
 
 bool ZelbrantProcess::Start()
 {
