@@ -48,20 +48,6 @@ void ReleaseLeftButton()
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
-bool ClickAt(POINT pt)
-{
-    if (!MovePointerTo(pt))
-        return false;
-    PressLeftButton();
-    ReleaseLeftButton();
-    return true;
-}
-
-bool DoubleClickAt(POINT pt)
-{
-    return ClickAt(pt) && ClickAt(pt);
-}
-
 bool MovePointerAlong(POINT pt)
 {
     POINT ptFrom;
@@ -77,39 +63,6 @@ bool MovePointerAlong(POINT pt)
     return MovePointerTo(pt);
 }
 
-bool DragAlong(const std::vector<POINT> &path)
-{
-    if (path.empty() || !MovePointerTo(path[0]))
-        return false;
-    PressLeftButton();
-    bool bMoved = true;
-    for (size_t i = 1; i < path.size() && bMoved; i++)
-        bMoved = MovePointerAlong(path[i]);
-    ReleaseLeftButton();
-    return bMoved;
-}
-
-static void SendKey(WORD wVk, DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.wScan = (WORD)MapVirtualKeyA(wVk, MAPVK_VK_TO_VSC);
-    input.ki.dwFlags = dwFlags;
-    SendInput(1, &input, sizeof(input));
-    PumpMessagesFor(INPUT_PAUSE_MS);
-}
-
-void PressKey(WORD wVk, WORD wModifierVk)
-{
-    if (wModifierVk)
-        SendKey(wModifierVk, 0);
-    SendKey(wVk, 0);
-    SendKey(wVk, KEYEVENTF_KEYUP);
-    if (wModifierVk)
-        SendKey(wModifierVk, KEYEVENTF_KEYUP);
-}
-
 POINT CenterOf(HWND hwnd)
 {
     RECT rc = {};
@@ -118,22 +71,12 @@ POINT CenterOf(HWND hwnd)
     return pt;
 }
 
-static bool IsDialogKeyFor(MSG *pMsg)
-{
-    HWND hWndRoot = pMsg->hwnd ? GetAncestor(pMsg->hwnd, GA_ROOT) : NULL;
-    char szClass[16] = "";
-    return hWndRoot && GetClassNameA(hWndRoot, szClass, sizeof(szClass)) && lstrcmpA(szClass, "#32770") == 0 &&
-           IsDialogMessageA(hWndRoot, pMsg);
-}
-
 void PumpMessagesFor(DWORD dwMilliseconds)
 {
     DWORD dwStart = GetTickCount();
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            if (IsDialogKeyFor(&msg))
-                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

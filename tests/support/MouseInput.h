@@ -1,12 +1,11 @@
-// Real mouse and keyboard input, injected with SendInput as a user's hand
-// would give it, and the message pumping that in-process tests need while
-// input reaches windows of their own thread.
+// Real mouse input, injected with SendInput as a user's hand would give it,
+// and the message pumping that in-process tests need while input reaches
+// windows of their own thread.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
-#include <vector>
 
 // Pause after each injected event, so that the receiving program handles the
 // events one by one rather than as one coalesced move.
@@ -18,26 +17,13 @@ const int DRAG_STEP_PIXELS = 8;
 bool MovePointerTo(POINT pt);
 void PressLeftButton();
 void ReleaseLeftButton();
-bool ClickAt(POINT pt);
-// Two clicks at one place, well within the double-click time.
-bool DoubleClickAt(POINT pt);
 // Moves the pointer from where it is to pt in steps of at most
 // DRAG_STEP_PIXELS, pausing after each; the buttons are left as they are.
 bool MovePointerAlong(POINT pt);
-// Moves to the first point, presses the left button, moves through the other
-// points in small steps and releases the button at the last one.
-bool DragAlong(const std::vector<POINT> &path);
-
-// Presses and releases a key, with a modifier key (VK_MENU, VK_CONTROL,
-// VK_SHIFT) held around it when one is given.
-void PressKey(WORD wVk, WORD wModifierVk = 0);
-
 // The centre of a window's rectangle on the screen.
 POINT CenterOf(HWND hwnd);
 
-// Handles this thread's messages for the time given, with dialog keys (Tab,
-// Enter, Escape) turned into commands for modeless dialogs as a dialog loop
-// does.
+// Handles this thread's messages for the time given.
 void PumpMessagesFor(DWORD dwMilliseconds);
 // Pumps messages until the condition holds or the time is up; returns the
 // condition's last value. Other processes handle input at their own pace:

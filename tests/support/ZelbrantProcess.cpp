@@ -30,11 +30,6 @@ bool ZelbrantProcess::IsControlEnabled(int nId) const
     return IsWindowEnabled(Control(nId)) != FALSE;
 }
 
-bool ZelbrantProcess::IsControlChecked(int nId) const
-{
-    return SendMessageA(Control(nId), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 RECT ZelbrantProcess::FinderIconRect() const
 {
     RECT rc = {};

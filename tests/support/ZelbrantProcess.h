@@ -16,7 +16,6 @@ public:
     HWND Control(int nId) const;
     std::string ControlText(int nId) const;
     bool IsControlEnabled(int nId) const;
-    bool IsControlChecked(int nId) const;
     // The finder icon (control 101) on the screen.
     RECT FinderIconRect() const;
     // Asks the dialog to close as its title bar's close button does, and
