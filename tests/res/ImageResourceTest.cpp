@@ -3,36 +3,34 @@
 // into another, and each image is a plain DIB that every system reads.
 #include "ProgramResources.h"
 
-#include "app/Application.h"
-
 #include <gtest/gtest.h>
 
-static const WORD ICON_GROUPS[] = {101, 102, 135, 140, 141, 144, 146, 176, 177, 182, 183, 192};
-static const WORD FINDER_CURSOR = 191;
-
-struct IconImageSize {
+struct IconSize {
     int nSize;
-    DWORD cbBytes; // header, colour rows and the 1-bit AND mask
+    size_t cbImage; // header, colour rows and the 1-bit AND mask
 };
-static const IconImageSize ICON_IMAGE_SIZES[] = {{32, 4264}, {24, 2440}, {16, 1128}};
+static const IconSize ICON_SIZES[] = {{32, 4264}, {24, 2440}, {16, 1128}};
 
-// Checks that a DIB starts with a BITMAPINFOHEADER (which a PNG never
-// does) of an uncompressed 32-bit square picture with its mask.
-static void ExpectSquare32BitDib(const Bytes &image, size_t nHeader, int nSize)
+// The image of a group that the system picks for a size, as LoadImageA does.
+static Bytes IconImage(WORD wGroup, int nSize)
 {
-    EXPECT_EQ(DwordAt(image, nHeader), sizeof(BITMAPINFOHEADER)) << "not a BITMAPINFOHEADER (a PNG?)";
-    EXPECT_EQ((LONG)DwordAt(image, nHeader + 4), nSize);
-    EXPECT_EQ((LONG)DwordAt(image, nHeader + 8), 2 * nSize) << "colour rows and mask rows";
-    EXPECT_EQ(WordAt(image, nHeader + 12), 1);
-    EXPECT_EQ(WordAt(image, nHeader + 14), 32);
-    EXPECT_EQ(DwordAt(image, nHeader + 16), (DWORD)BI_RGB);
+    Bytes group = ProgramResource(RT_GROUP_ICON, MAKEINTRESOURCEA(wGroup), LANGUAGE_NEUTRAL);
+    int nImage = group.empty() ? 0 : LookupIconIdFromDirectoryEx(group.data(), TRUE, nSize, nSize, LR_DEFAULTCOLOR);
+    return ProgramResource(RT_ICON, MAKEINTRESOURCEA(nImage), LANGUAGE_NEUTRAL);
 }
 
-// The alpha channel is used: a 32-bit image whose alpha bytes are all zero is
-// drawn by its mask alone, without its smooth edges.
-static bool HasAlpha(const Bytes &image, size_t nHeader, int nSize)
+// An uncompressed 32-bit DIB (a PNG has no such header) whose height counts
+// the mask rows too.
+static Bytes Dib32Header(int nSize)
 {
-    size_t nPixels = nHeader + sizeof(BITMAPINFOHEADER);
+    BITMAPINFOHEADER header = {sizeof(header), nSize, 2 * nSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return BytesOf(header);
+}
+
+// A 32-bit image whose alpha bytes are all zero is drawn by its mask alone,
+// without its smooth edges.
+static bool HasAlpha(const Bytes &image, size_t nPixels, int nSize)
+{
     for (int i = 0; i < nSize * nSize; i++) {
         if (nPixels + 4 * i + 3 < image.size() && image[nPixels + 4 * i + 3] != 0)
             return true;
@@ -43,76 +41,35 @@ static bool HasAlpha(const Bytes &image, size_t nHeader, int nSize)
 TEST(IconResources, EveryGroupHolds32And24And16PixelImagesOf32BitsAsUncompressedDibs)
 {
     for (WORD wGroup : ICON_GROUPS) {
-        SCOPED_TRACE("icon group " + std::to_string(wGroup));
-        ImageGroup group = ProgramImageGroup(RT_GROUP_ICON, wGroup);
-        EXPECT_EQ(group.wReserved, 0);
-        EXPECT_EQ(group.wType, 1);
-        ASSERT_EQ(group.entries.size(), 3u);
-        for (size_t i = 0; i < group.entries.size(); i++) {
-            const GroupEntry &entry = group.entries[i];
-            const IconImageSize &size = ICON_IMAGE_SIZES[i];
-            SCOPED_TRACE(std::to_string(size.nSize) + " px");
-            EXPECT_EQ(entry.nWidth, size.nSize);
-            EXPECT_EQ(entry.nHeight, size.nSize);
-            EXPECT_EQ(entry.wPlanes, 1);
-            EXPECT_EQ(entry.wBitCount, 32);
-            EXPECT_EQ(entry.cbBytes, size.cbBytes);
-
-            Bytes image = ProgramResource(RT_ICON, MAKEINTRESOURCEA(entry.wId), LANGUAGE_NEUTRAL);
-            EXPECT_EQ(image.size(), size.cbBytes);
-            ExpectSquare32BitDib(image, 0, size.nSize);
-            EXPECT_TRUE(HasAlpha(image, 0, size.nSize));
+        EXPECT_EQ(GroupImageIds(RT_GROUP_ICON, wGroup).size(), 3u) << "group " << wGroup;
+        for (const IconSize &size : ICON_SIZES) {
+            SCOPED_TRACE("group " + std::to_string(wGroup) + ", " + std::to_string(size.nSize) + " px");
+            Bytes image = IconImage(wGroup, size.nSize);
+            EXPECT_EQ(image.size(), size.cbImage);
+            EXPECT_EQ(Slice(image, 0, sizeof(BITMAPINFOHEADER)), Dib32Header(size.nSize));
+            EXPECT_TRUE(HasAlpha(image, sizeof(BITMAPINFOHEADER), size.nSize));
         }
     }
 }
 
 TEST(IconResources, Group102HoldsTheImagesOfTheMainIconByteForByte)
 {
-    ImageGroup main = ProgramImageGroup(RT_GROUP_ICON, 101);
-    ImageGroup twin = ProgramImageGroup(RT_GROUP_ICON, 102);
-    ASSERT_EQ(main.entries.size(), 3u);
-    ASSERT_EQ(twin.entries.size(), main.entries.size());
-    for (size_t i = 0; i < main.entries.size(); i++) {
-        Bytes mainImage = ProgramResource(RT_ICON, MAKEINTRESOURCEA(main.entries[i].wId), LANGUAGE_NEUTRAL);
-        Bytes twinImage = ProgramResource(RT_ICON, MAKEINTRESOURCEA(twin.entries[i].wId), LANGUAGE_NEUTRAL);
-        EXPECT_FALSE(mainImage.empty());
-        EXPECT_TRUE(twinImage == mainImage) << "image " << i;
+    for (const IconSize &size : ICON_SIZES) {
+        Bytes main = IconImage(101, size.nSize);
+        EXPECT_FALSE(main.empty());
+        EXPECT_TRUE(IconImage(102, size.nSize) == main) << size.nSize << " px";
     }
 }
 
 TEST(CursorResource, TheFinderCursorIsOne32PixelImageOf32BitsWithItsHotSpotAt15And15)
 {
-    ImageGroup group = ProgramImageGroup(RT_GROUP_CURSOR, FINDER_CURSOR);
-    EXPECT_EQ(group.wReserved, 0);
-    EXPECT_EQ(group.wType, 2);
-    ASSERT_EQ(group.entries.size(), 1u);
-    EXPECT_EQ(group.entries[0].nWidth, 32);
-    EXPECT_EQ(group.entries[0].nHeight, 64);
+    std::vector<WORD> images = GroupImageIds(RT_GROUP_CURSOR, 191);
+    ASSERT_EQ(images.size(), 1u);
+    Bytes image = ProgramResource(RT_CURSOR, MAKEINTRESOURCEA(images[0]), LANGUAGE_NEUTRAL);
 
-    // The image starts with the hot spot, then the picture.
-    Bytes image = ProgramResource(RT_CURSOR, MAKEINTRESOURCEA(group.entries[0].wId), LANGUAGE_NEUTRAL);
-    EXPECT_EQ(group.entries[0].cbBytes, image.size());
+    // The hot spot's x and y come before the picture.
     EXPECT_EQ(image.size(), 4 + 4264u);
-    EXPECT_EQ(WordAt(image, 0), 15);
-    EXPECT_EQ(WordAt(image, 2), 15);
-    ExpectSquare32BitDib(image, 4, 32);
-    EXPECT_TRUE(HasAlpha(image, 4, 32));
-}
-
-TEST(CursorResource, TheLoadedFinderCursorPointsWithItsHotSpot)
-{
-    HCURSOR hCursor = LoadCursorA(theApplication.m_hInstance, MAKEINTRESOURCEA(FINDER_CURSOR));
-    ASSERT_TRUE(hCursor);
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(hCursor, &info));
-    BITMAP bitmap = {};
-    GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-
-    EXPECT_FALSE(info.fIcon);
-    EXPECT_EQ(info.xHotspot, 15u);
-    EXPECT_EQ(info.yHotspot, 15u);
-    EXPECT_EQ(bitmap.bmWidth, 32);
-    EXPECT_EQ(bitmap.bmHeight, 32);
+    EXPECT_EQ(Slice(image, 0, 4), (Bytes{15, 0, 15, 0}));
+    EXPECT_EQ(Slice(image, 4, sizeof(BITMAPINFOHEADER)), Dib32Header(32));
+    EXPECT_TRUE(HasAlpha(image, 4 + sizeof(BITMAPINFOHEADER), 32));
 }

@@ -1,14 +1,9 @@
 // The application manifest: the program's identity, the version 6 common
 // controls (without them the About box's links cannot be created), no
-// elevation, and nothing that would change how the system scales or treats
-// the program.
+// elevation, and nothing that would change how the system scales the program.
 #include "ProgramResources.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
-
-typedef std::map<std::string, std::string> Attributes;
 
 static std::string ProgramManifest()
 {
@@ -16,81 +11,69 @@ static std::string ProgramManifest()
     return std::string(manifest.begin(), manifest.end());
 }
 
-// The name="value" attributes of every element of that name, in document
-// order; enough for a manifest, which has no comments or entities here.
-static std::vector<Attributes> Elements(const std::string &xml, const std::string &name)
+// The opening tag of every element of that name, in document order.
+static std::vector<std::string> Tags(const std::string &xml, const std::string &name)
 {
-    std::vector<Attributes> elements;
-    for (size_t nStart = xml.find("<" + name); nStart != std::string::npos; nStart = xml.find("<" + name, nStart + 1)) {
-        size_t nPos = nStart + 1 + name.size();
-        if (nPos < xml.size() && !strchr(" \t\r\n/>", xml[nPos]))
-            continue; // an element whose name only begins the same way
-        size_t nEnd = xml.find('>', nPos);
-        Attributes attributes;
-        for (;;) {
-            size_t nEquals = xml.find("=\"", nPos);
-            size_t nClose = nEquals < nEnd ? xml.find('"', nEquals + 2) : std::string::npos;
-            if (nClose == std::string::npos)
-                break;
-            size_t nName = xml.find_last_of(" \t\r\n", nEquals) + 1;
-            attributes[xml.substr(nName, nEquals - nName)] = xml.substr(nEquals + 2, nClose - nEquals - 2);
-            nPos = nClose + 1;
-        }
-        elements.push_back(attributes);
+    std::vector<std::string> tags;
+    for (size_t n = xml.find("<" + name); n != std::string::npos; n = xml.find("<" + name, n + 1)) {
+        if (strchr(" \t\r\n/>", xml[n + 1 + name.size()])) // not a longer name that begins the same way
+            tags.push_back(xml.substr(n, xml.find('>', n) + 1 - n));
     }
-    return elements;
+    return tags;
 }
 
-// The text from the start of open to the end of close, empty when either is missing.
-static std::string Section(const std::string &xml, const std::string &open, const std::string &close)
+// The attributes that a tag lacks, each written name="value".
+static std::string MissingAttributes(const std::string &tag, const std::vector<std::string> &attributes)
 {
-    size_t nStart = xml.find(open);
-    size_t nEnd = nStart == std::string::npos ? nStart : xml.find(close, nStart);
-    return nEnd == std::string::npos ? std::string() : xml.substr(nStart, nEnd + close.size() - nStart);
+    std::string missing;
+    for (const std::string &attribute : attributes) {
+        if (tag.find(" " + attribute) == std::string::npos)
+            missing += attribute + " ";
+    }
+    return missing;
 }
 
-static const Attributes PROGRAM_IDENTITY = {
-    {"version", "1.0.0.0"}, {"processorArchitecture", "X86"}, {"name", "Morvane.Zelbrant"}, {"type", "win32"}};
-static const Attributes COMMON_CONTROLS_6 = {{"type", "win32"},
-                                             {"name", "Microsoft.Windows.Common-Controls"},
-                                             {"version", "6.0.0.0"},
-                                             {"processorArchitecture", "X86"},
-                                             {"publicKeyToken", "6595b64144ccf1df"},
-                                             {"language", "*"}};
-
+// The system refuses to start a program whose manifest it cannot parse.
 TEST(Manifest, IsUtf8XmlOfAnAssemblyVersion1)
 {
     std::string xml = ProgramManifest();
-    ASSERT_FALSE(xml.empty());
+    std::vector<std::string> declarations = Tags(xml, "?xml"), assemblies = Tags(xml, "assembly");
+    ASSERT_EQ(declarations.size(), 1u);
+    ASSERT_EQ(assemblies.size(), 1u);
+
     EXPECT_GT(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, xml.data(), (int)xml.size(), NULL, 0), 0);
-    std::vector<Attributes> declaration = Elements(xml, "?xml");
-    ASSERT_EQ(declaration.size(), 1u);
-    EXPECT_EQ(declaration[0]["encoding"], "UTF-8");
-    EXPECT_EQ(Elements(xml, "assembly"),
-              std::vector<Attributes>({{{"xmlns", "urn:schemas-microsoft-com:asm.v1"}, {"manifestVersion", "1.0"}}}));
+    EXPECT_EQ(MissingAttributes(declarations[0], {"encoding=\"UTF-8\""}), "");
+    EXPECT_EQ(
+        MissingAttributes(assemblies[0], {"xmlns=\"urn:schemas-microsoft-com:asm.v1\"", "manifestVersion=\"1.0\""}),
+        "");
 }
 
 TEST(Manifest, NamesTheProgramAndDependsOnlyOnTheVersion6CommonControls)
 {
     std::string xml = ProgramManifest();
-    std::string dependency = Section(xml, "<dependency>", "</dependency>");
+    std::vector<std::string> identities = Tags(xml, "assemblyIdentity");
+    ASSERT_EQ(identities.size(), 2u) << "the program's own and the one dependency's";
 
-    EXPECT_EQ(Elements(xml, "assemblyIdentity"), std::vector<Attributes>({PROGRAM_IDENTITY, COMMON_CONTROLS_6}));
-    EXPECT_EQ(Section(xml, "<description>", "</description>"), "<description>Zelbrant application</description>");
-    EXPECT_EQ(Elements(xml, "dependency").size(), 1u);
-    EXPECT_EQ(Elements(dependency, "dependentAssembly").size(), 1u);
-    EXPECT_EQ(Elements(dependency, "assemblyIdentity"), std::vector<Attributes>({COMMON_CONTROLS_6}));
+    EXPECT_EQ(MissingAttributes(identities[0], {"version=\"1.0.0.0\"", "processorArchitecture=\"X86\"",
+                                                "name=\"Morvane.Zelbrant\"", "type=\"win32\""}),
+              "");
+    EXPECT_EQ(Tags(xml, "dependentAssembly").size(), 1u);
+    EXPECT_EQ(MissingAttributes(identities[1], {"type=\"win32\"", "name=\"Microsoft.Windows.Common-Controls\"",
+                                                "version=\"6.0.0.0\"", "processorArchitecture=\"X86\"",
+                                                "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\""}),
+              "");
+    EXPECT_NE(xml.find("<description>Zelbrant application</description>"), std::string::npos);
 }
 
 TEST(Manifest, AsksToRunAsInvokerWithoutUiAccessAndDeclaresNoDpiAwarenessNorSupportedSystems)
 {
     std::string xml = ProgramManifest();
-    std::string trust = Section(xml, "<trustInfo", "</trustInfo>");
+    std::vector<std::string> trust = Tags(xml, "trustInfo"), levels = Tags(xml, "requestedExecutionLevel");
+    ASSERT_EQ(trust.size(), 1u);
+    ASSERT_EQ(levels.size(), 1u);
 
-    EXPECT_EQ(Elements(xml, "trustInfo"), std::vector<Attributes>({{{"xmlns", "urn:schemas-microsoft-com:asm.v2"}}}));
-    EXPECT_EQ(Elements(xml, "requestedExecutionLevel").size(), 1u);
-    EXPECT_EQ(Elements(trust, "requestedExecutionLevel"),
-              std::vector<Attributes>({{{"level", "asInvoker"}, {"uiAccess", "false"}}}));
+    EXPECT_EQ(MissingAttributes(trust[0], {"xmlns=\"urn:schemas-microsoft-com:asm.v2\""}), "");
+    EXPECT_EQ(MissingAttributes(levels[0], {"level=\"asInvoker\"", "uiAccess=\"false\""}), "");
     EXPECT_EQ(xml.find("dpiAware"), std::string::npos); // dpiAware and dpiAwareness
     EXPECT_EQ(xml.find("supportedOS"), std::string::npos);
 }

@@ -19,60 +19,35 @@ static const ExpectedSound SOUNDS[] = {
     {193, 11025, 8, 6515},   // copied
 };
 
-// What a RIFF/WAVE file says of itself; bComplete when its chunks, each
-// padded to an even length, fill the file exactly.
-struct WaveFile {
-    bool bComplete;
-    WORD wFormatTag;
-    WORD wChannels;
-    DWORD dwRate;
-    DWORD dwBytesPerSecond;
-    WORD wBlockAlign;
-    WORD wBits;
+// A file of one format chunk and one data chunk; chunks are padded to an even
+// length, which their sizes do not count.
+struct WaveHeader {
+    FOURCC riff;
+    DWORD cbRiff;
+    FOURCC wave, fmt;
+    DWORD cbFormat;
+    PCMWAVEFORMAT format;
+    FOURCC data;
     DWORD cbData;
 };
-
-static WaveFile ReadWave(const Bytes &wave)
-{
-    WaveFile file = {};
-    if (TagAt(wave, 0) != "RIFF" || DwordAt(wave, 4) != wave.size() - 8 || TagAt(wave, 8) != "WAVE")
-        return file;
-    bool bFormat = false, bData = false;
-    size_t nChunk = 12;
-    while (nChunk + 8 <= wave.size()) {
-        std::string tag = TagAt(wave, nChunk);
-        DWORD cbChunk = DwordAt(wave, nChunk + 4);
-        size_t nBody = nChunk + 8;
-        if (tag == "fmt " && cbChunk >= 16) {
-            bFormat = true;
-            file.wFormatTag = WordAt(wave, nBody);
-            file.wChannels = WordAt(wave, nBody + 2);
-            file.dwRate = DwordAt(wave, nBody + 4);
-            file.dwBytesPerSecond = DwordAt(wave, nBody + 8);
-            file.wBlockAlign = WordAt(wave, nBody + 12);
-            file.wBits = WordAt(wave, nBody + 14);
-        } else if (tag == "data") {
-            bData = true;
-            file.cbData = cbChunk;
-        }
-        nChunk = nBody + cbChunk + (cbChunk & 1);
-    }
-    file.bComplete = bFormat && bData && nChunk == wave.size();
-    return file;
-}
+static_assert(sizeof(WaveHeader) == 44, "no padding between the fields");
 
 TEST(SoundResources, EverySoundIsAWholeMonoPcmWaveOfItsRateDepthAndLength)
 {
     for (const ExpectedSound &sound : SOUNDS) {
-        SCOPED_TRACE("sound " + std::to_string(sound.wId));
-        WaveFile file = ReadWave(ProgramResource("WAVE", MAKEINTRESOURCEA(sound.wId), LANGUAGE_NEUTRAL));
-        EXPECT_TRUE(file.bComplete);
-        EXPECT_EQ(file.wFormatTag, WAVE_FORMAT_PCM);
-        EXPECT_EQ(file.wChannels, 1);
-        EXPECT_EQ(file.dwRate, sound.dwRate);
-        EXPECT_EQ(file.wBits, sound.wBits);
-        EXPECT_EQ(file.wBlockAlign, sound.wBits / 8);
-        EXPECT_EQ(file.dwBytesPerSecond, sound.dwRate * sound.wBits / 8);
-        EXPECT_EQ(file.cbData, sound.cbData);
+        Bytes wave = ProgramResource("WAVE", MAKEINTRESOURCEA(sound.wId), LANGUAGE_NEUTRAL);
+        DWORD cbPadded = sound.cbData + sound.cbData % 2;
+        WORD cbSample = sound.wBits / 8;
+        WaveHeader header = {FOURCC_RIFF,
+                             sizeof(WaveHeader) - 8 + cbPadded,
+                             mmioFOURCC('W', 'A', 'V', 'E'),
+                             mmioFOURCC('f', 'm', 't', ' '),
+                             sizeof(PCMWAVEFORMAT),
+                             {{WAVE_FORMAT_PCM, 1, sound.dwRate, sound.dwRate * cbSample, cbSample}, sound.wBits},
+                             mmioFOURCC('d', 'a', 't', 'a'),
+                             sound.cbData};
+
+        EXPECT_EQ(Slice(wave, 0, sizeof(header)), BytesOf(header)) << "sound " << sound.wId;
+        EXPECT_EQ(wave.size(), sizeof(header) + cbPadded) << "sound " << sound.wId;
     }
 }
