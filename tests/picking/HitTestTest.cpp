@@ -39,76 +39,62 @@ protected:
     WindowHolder m_host;
 };
 
-TEST_F(HitTest, ADisabledButtonIsFoundWhereTheSystemSeesOnlyItsParent)
+TEST_F(HitTest, ADisabledButtonAndAStaticTextAreFoundWhereTheSystemSeesOnlyTheirParent)
 {
     HWND hWndButton = AddControl("Button", BS_PUSHBUTTON | WS_DISABLED, 20, 20, 100, 30);
-    PumpMessages();
-    ASSERT_NE(WindowFromPoint(OnScreen(50, 35)), hWndButton);
-
-    EXPECT_EQ(FindAt(50, 35), hWndButton);
-}
-
-TEST_F(HitTest, AStaticTextThatLetsTheMouseThroughIsFound)
-{
     HWND hWndStatic = AddControl("Static", SS_LEFT, 20, 70, 150, 20);
     PumpMessages();
+    ASSERT_NE(WindowFromPoint(OnScreen(50, 35)), hWndButton);
     ASSERT_NE(WindowFromPoint(OnScreen(30, 75)), hWndStatic);
 
+    EXPECT_EQ(FindAt(50, 35), hWndButton);
     EXPECT_EQ(FindAt(30, 75), hWndStatic);
 }
 
-TEST_F(HitTest, AnEditInsideAGroupBoxIsFoundWhicheverComesFirst)
+TEST_F(HitTest, AControlInAGroupBoxReplacesItOnlyWhenThatLetsLaterWindowsThrough)
 {
-    HWND hWndGroup = AddControl("Button", BS_GROUPBOX, 10, 10, 250, 150);
-    HWND hWndEdit = AddControl("Edit", WS_BORDER, 30, 40, 100, 24);
+    struct Case {
+        const char *pszClass;
+        DWORD dwStyle;
+        bool bGroupFirst;
+        POINT pt;
+        bool bGroupFound;
+    } cases[] = {
+        {"Edit", WS_BORDER, true, {50, 50}, false},         {"Edit", WS_BORDER, false, {50, 50}, false},
+        {"Button", BS_AUTOCHECKBOX, true, {50, 50}, false}, {"Button", BS_AUTOCHECKBOX, false, {50, 50}, true},
+        {"Button", BS_PUSHBUTTON, false, {50, 50}, false}, // a push button ends the search
+        {"Edit", WS_BORDER, true, {200, 120}, true},       // empty space in the group box
+    };
+    for (const Case &c : cases) {
+        WindowHolder group(AddControl("Button", BS_GROUPBOX, 10, 10, 250, 150));
+        WindowHolder inner(AddControl(c.pszClass, c.dwStyle, 30, 40, 120, 24));
+        EnumeratedFirst(c.bGroupFirst ? group : inner);
 
-    EnumeratedFirst(hWndGroup);
-    EXPECT_EQ(FindAt(50, 50), hWndEdit) << "group box enumerated first";
-    EnumeratedFirst(hWndEdit);
-    EXPECT_EQ(FindAt(50, 50), hWndEdit) << "edit enumerated first";
+        EXPECT_EQ(FindAt(c.pt.x, c.pt.y), c.bGroupFound ? group.m_hWnd : inner.m_hWnd)
+            << c.pszClass << " " << c.dwStyle << (c.bGroupFirst ? " after" : " before") << " the group box at "
+            << c.pt.x << ", " << c.pt.y;
+    }
 }
 
-TEST_F(HitTest, EmptySpaceInsideAGroupBoxGivesTheGroupBox)
+TEST_F(HitTest, AHiddenPanelAndTheChildrenItHidesArePassedThrough)
 {
-    HWND hWndGroup = AddControl("Button", BS_GROUPBOX, 10, 10, 250, 150);
-    AddControl("Edit", WS_BORDER, 30, 40, 100, 24);
+    HWND hWndButton = AddControl("Button", BS_PUSHBUTTON, 20, 20, 100, 30);
+    HWND hWndHidden = CreateControl(m_host, "Static", 0, 10, 10, 300, 200);
+    AddControl("Button", BS_PUSHBUTTON, 0, 0, 300, 200, hWndHidden);
+    EnumeratedFirst(hWndHidden);
 
-    EXPECT_EQ(FindAt(200, 120), hWndGroup);
+    EXPECT_EQ(FindAt(50, 35), hWndButton);
+    EXPECT_EQ(FindAt(250, 150), m_host.m_hWnd);
 }
 
-TEST_F(HitTest, ACheckBoxEnumeratedAfterItsGroupBoxIsFound)
+TEST_F(HitTest, AChildReachingBeyondItsParentsClientAreaIsHitOnlyInsideIt)
 {
-    HWND hWndGroup = AddControl("Button", BS_GROUPBOX, 10, 10, 250, 150);
-    HWND hWndCheck = AddControl("Button", BS_AUTOCHECKBOX, 30, 40, 120, 20);
-    EnumeratedFirst(hWndGroup);
+    HWND hWndPanel = AddControl("Static", WS_BORDER, 50, 50, 200, 150);
+    // Sticks out over the panel's border on the left.
+    HWND hWndInner = AddControl("Button", BS_PUSHBUTTON, -10, 20, 80, 30, hWndPanel);
 
-    EXPECT_EQ(FindAt(40, 50), hWndCheck);
-}
-
-TEST_F(HitTest, ACheckBoxEnumeratedBeforeItsGroupBoxGivesTheGroupBox)
-{
-    HWND hWndGroup = AddControl("Button", BS_GROUPBOX, 10, 10, 250, 150);
-    HWND hWndCheck = AddControl("Button", BS_AUTOCHECKBOX, 30, 40, 120, 20);
-    EnumeratedFirst(hWndCheck);
-
-    EXPECT_EQ(FindAt(40, 50), hWndGroup);
-}
-
-TEST_F(HitTest, ALoneCheckBoxIsFound)
-{
-    HWND hWndCheck = AddControl("Button", BS_AUTOCHECKBOX, 30, 40, 120, 20);
-
-    EXPECT_EQ(FindAt(40, 50), hWndCheck);
-}
-
-TEST_F(HitTest, APushButtonEndsTheSearchEvenWithAGroupBoxAfterIt)
-{
-    HWND hWndGroup = AddControl("Button", BS_GROUPBOX, 10, 10, 250, 150);
-    HWND hWndButton = AddControl("Button", BS_PUSHBUTTON, 30, 40, 120, 30);
-    EnumeratedFirst(hWndButton);
-
-    EXPECT_EQ(FindAt(40, 50), hWndButton);
-    EXPECT_NE(hWndGroup, hWndButton);
+    EXPECT_EQ(FindAt(50, 80), hWndPanel) << "on the panel's border";
+    EXPECT_EQ(FindAt(70, 80), hWndInner) << "inside the panel's client area";
 }
 
 TEST(HitTestTitleBar, APointOnTheTitleBarGivesTheTopLevelWindow)
@@ -131,60 +117,11 @@ TEST(HitTestTitleBar, APointOnTheTitleBarGivesTheTopLevelWindow)
     EXPECT_EQ(FindWindowAtPoint(ptClient.x + 20, (rcWindow.top + ptClient.y) / 2), host.m_hWnd);
 }
 
-TEST_F(HitTest, AChildReachingBeyondItsParentsClientAreaIsHitOnlyInsideIt)
-{
-    HWND hWndPanel = AddControl("Static", WS_BORDER, 50, 50, 200, 150);
-    RECT rcPanelClient;
-    GetClientRect(hWndPanel, &rcPanelClient);
-    ASSERT_LT(rcPanelClient.right, 200) << "the panel has no border";
-    // Sticks out over the panel's border on the left.
-    HWND hWndInner = AddControl("Button", BS_PUSHBUTTON, -10, 20, 80, 30, hWndPanel);
-
-    EXPECT_EQ(FindAt(50, 80), hWndPanel) << "on the panel's border";
-    EXPECT_EQ(FindAt(70, 80), hWndInner) << "inside the panel's client area";
-}
-
-TEST_F(HitTest, AHiddenChildIsPassedThrough)
-{
-    HWND hWndButton = AddControl("Button", BS_PUSHBUTTON, 20, 20, 100, 30);
-    HWND hWndHidden = CreateControl(m_host, "Edit", 0, 10, 10, 300, 200);
-    EnumeratedFirst(hWndHidden);
-
-    EXPECT_EQ(FindAt(50, 35), hWndButton);
-    EXPECT_EQ(FindAt(250, 150), m_host.m_hWnd);
-}
-
-TEST_F(HitTest, TheChildrenOfAHiddenPanelArePassedThrough)
-{
-    HWND hWndButton = AddControl("Button", BS_PUSHBUTTON, 20, 20, 100, 30);
-    HWND hWndPanel = CreateControl(m_host, "Static", 0, 10, 10, 300, 200);
-    AddControl("Button", BS_PUSHBUTTON, 0, 0, 300, 200, hWndPanel);
-    EnumeratedFirst(hWndPanel);
-
-    EXPECT_EQ(FindAt(50, 35), hWndButton);
-}
-
-TEST_F(HitTest, AControlInsideANestedPanelIsFoundAtTheDeepestLevel)
-{
-    HWND hWndOuter = AddControl("Static", 0, 10, 10, 300, 200);
-    HWND hWndInner = AddControl("Static", 0, 20, 20, 200, 100, hWndOuter);
-    HWND hWndEdit = AddControl("Edit", 0, 30, 30, 80, 20, hWndInner);
-
-    EXPECT_EQ(FindAt(65, 65), hWndEdit);
-    EXPECT_EQ(FindAt(200, 100), hWndInner);
-    EXPECT_EQ(FindAt(300, 200), hWndOuter);
-}
-
-TEST(HitTestNowhere, APointOutsideEveryScreenGivesNull)
+TEST(HitTestNowhere, APointWithoutAWindowGivesNull)
 {
     EXPECT_EQ(FindWindowAtPoint(-30000, -30000), (HWND)NULL);
-}
-
-TEST(HitTestNowhere, APointOnTheBareDesktopGivesNull)
-{
     POINT pt = {GetSystemMetrics(SM_CXSCREEN) - 3, GetSystemMetrics(SM_CYSCREEN) - 3};
     if (WindowFromPoint(pt) != GetDesktopWindow())
         GTEST_SKIP() << "another window covers the corner of the screen";
-
-    EXPECT_EQ(FindWindowAtPoint(pt.x, pt.y), (HWND)NULL);
+    EXPECT_EQ(FindWindowAtPoint(pt.x, pt.y), (HWND)NULL) << "on the bare desktop";
 }

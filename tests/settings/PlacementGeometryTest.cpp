@@ -11,19 +11,14 @@
 static const RECT s_rcPrimaryWork = {0, 0, 1920, 1040};
 static const RECT s_rcSecondary = {1920, 0, 3840, 1080};
 static const RECT s_rcSecondaryWork = {1920, 0, 3840, 1040};
-// Where the dialog was created, on the primary monitor.
-static const RECT s_rcCreated = {760, 340, 1160, 640};
 
-TEST(PlacementGeometry, ASavedPlacementWhoseRightEdgeOverflowsIsInverted)
+TEST(PlacementGeometry, ASavedPlacementWithANegativeSizeOrAnOverflowingEdgeIsInvertedAndAnEmptyOneIsNot)
 {
-    RECT rc = SavedPlacementRect(2147483600, 100, 100, 300);
-    EXPECT_EQ(rc.right, -2147483596);
-    EXPECT_TRUE(IsRectInverted(rc));
+    EXPECT_EQ(SavedPlacementRect(2147483600, 100, 100, 300).right, -2147483596);
+    EXPECT_TRUE(IsRectInverted(SavedPlacementRect(2147483600, 100, 100, 300)));
     EXPECT_TRUE(IsRectInverted(SavedPlacementRect(100, 2147483600, 300, 100)));
-    EXPECT_TRUE(IsRectInverted(SavedPlacementRect(2000, 100, -10, 300)));
     EXPECT_TRUE(IsRectInverted(SavedPlacementRect(2000, 100, 400, -1)));
     EXPECT_FALSE(IsRectInverted(SavedPlacementRect(2000, 100, 0, 0)));
-    EXPECT_EQ(SavedPlacementRect(-2000, 100, 400, 300), (RECT{-2000, 100, -1600, 400}));
 }
 
 TEST(PlacementGeometry, TheMonitorKeyIsNamedAfterTheSignedMonitorEdges)
@@ -32,111 +27,56 @@ TEST(PlacementGeometry, TheMonitorKeyIsNamedAfterTheSignedMonitorEdges)
     EXPECT_EQ(MonitorPlacementKey("K", RECT{-1920, -200, 0, 880}), "K\\MonitorRectangle(-1920,-200,0,880)");
 }
 
-TEST(PlacementGeometry, ARectangleOutsideTheWorkAreaIsMovedInKeepingItsSize)
+TEST(PlacementGeometry, TheDialogReopensWhereSavedOnlyOnTheSameMonitorWithAMatchingCopyAndAlwaysInsideTheWorkArea)
 {
-    RECT rcPastRight = {1570, 100, 1970, 400};
-    EXPECT_FALSE(MoveRectIntoArea(&rcPastRight, s_rcPrimaryWork));
-    EXPECT_EQ(rcPastRight, (RECT{1520, 100, 1920, 400}));
-
-    RECT rcAboveLeft = {-500, -30, -100, 270};
-    EXPECT_FALSE(MoveRectIntoArea(&rcAboveLeft, s_rcSecondaryWork));
-    EXPECT_EQ(rcAboveLeft, (RECT{1920, 0, 2320, 300}));
+    const RECT rcSaved = SavedPlacementRect(2000, 100, 400, 300);
+    const RECT rcCreated = {760, 340, 1160, 640}; // on the primary monitor
+    const RECT rcWhole = SavedPlacementRect(INT_MIN, INT_MIN, -1, -1);
+    struct Case {
+        const char *pszWhat;
+        RECT rcSaved;
+        bool bCopy; // a copy equal to the saved rectangle was found for the monitor
+        RECT rcWork;
+        bool bAsSaved;
+        RECT rc;
+    } cases[] = {
+        {"the same layout", rcSaved, true, s_rcSecondaryWork, true, {2000, 100, 2400, 400}},
+        // At 2560 x 1440 the monitor's key differs from the one saved: no copy.
+        {"the second monitor at 2560 x 1440", rcSaved, false, {1920, 0, 4480, 1400}, false, {1920, 340, 2320, 640}},
+        {"the second monitor removed", rcSaved, false, s_rcPrimaryWork, false, rcCreated},
+        {"removed, a copy on the primary", rcSaved, true, s_rcPrimaryWork, false, {1520, 100, 1920, 400}},
+        // Right and bottom edges are moved in first, then left and top, each
+        // move counting even when a later one undoes it.
+        {"bigger than the work area", {3000, 500, 5000, 1700}, true, s_rcSecondaryWork, false, {1920, 0, 3920, 1200}},
+        {"wider, on the left edge", {1920, 0, 3920, 100}, true, s_rcSecondaryWork, false, {1920, 0, 3920, 100}},
+        // A size of 2^32 - 1 is kept modulo 2^32.
+        {"every coordinate", rcWhole, true, s_rcSecondaryWork, false, {1920, 0, 1919, -1}},
+    };
+    for (const Case &c : cases) {
+        RECT rc;
+        EXPECT_EQ(ChooseRestoredRect(&c.rcSaved, c.bCopy ? &c.rcSaved : NULL, rcCreated, c.rcWork, &rc), c.bAsSaved)
+            << c.pszWhat;
+        EXPECT_EQ(rc, c.rc) << c.pszWhat;
+    }
 }
 
-TEST(PlacementGeometry, ARectangleBiggerThanTheWorkAreaKeepsItsLeftAndTopEdgesOnTheAreas)
+TEST(PlacementGeometry, OnlyTheVisibleFrameIsKeptInsideTheWorkAreaAndAWiderWindowEndsOnItsLeftEdge)
 {
-    RECT rc = {1000, 500, 3000, 1700};
-    EXPECT_FALSE(MoveRectIntoArea(&rc, s_rcPrimaryWork));
-    EXPECT_EQ(rc, (RECT{0, 0, 2000, 1200}));
-
-    // Already on the left edge, pushed away and back: still a move.
-    RECT rcWide = {0, 0, 2000, 100};
-    EXPECT_FALSE(MoveRectIntoArea(&rcWide, s_rcPrimaryWork));
-    EXPECT_EQ(rcWide, (RECT{0, 0, 2000, 100}));
-}
-
-TEST(PlacementGeometry, ASavedRectangleCoveringTheWholeCoordinateRangeLandsOnTheWorkAreasCorner)
-{
-    RECT rcSaved = SavedPlacementRect(INT_MIN, INT_MIN, -1, -1);
-    ASSERT_FALSE(IsRectInverted(rcSaved));
-    RECT rc;
-    EXPECT_FALSE(ChooseRestoredRect(&rcSaved, &rcSaved, s_rcCreated, s_rcSecondaryWork, &rc));
-    EXPECT_EQ(rc.left, 1920);
-    EXPECT_EQ(rc.top, 0);
-}
-
-TEST(PlacementGeometry, ADialogSavedOnTheSecondMonitorReopensThereWithTheSameLayout)
-{
-    RECT rcSaved = SavedPlacementRect(2000, 100, 400, 300);
-    RECT rc;
-    EXPECT_TRUE(ChooseRestoredRect(&rcSaved, &rcSaved, s_rcCreated, s_rcSecondaryWork, &rc));
-    EXPECT_EQ(rc, (RECT{2000, 100, 2400, 400}));
-}
-
-TEST(PlacementGeometry, AfterAResolutionChangeTheDialogOpensAtItsCreationPlaceMovedOntoThatMonitor)
-{
-    // The monitor now runs at 2560x1440: its key differs from the one saved,
-    // so no copy is found.
-    RECT rcSaved = SavedPlacementRect(2000, 100, 400, 300);
-    RECT rcMonitor = {1920, 0, 4480, 1440}, rcWork = {1920, 0, 4480, 1400};
-    ASSERT_NE(MonitorPlacementKey("K", rcMonitor), MonitorPlacementKey("K", s_rcSecondary));
-    RECT rc;
-    EXPECT_FALSE(ChooseRestoredRect(&rcSaved, NULL, s_rcCreated, rcWork, &rc));
-    EXPECT_EQ(rc, (RECT{1920, 340, 2320, 640}));
-}
-
-TEST(PlacementGeometry, WithTheSecondMonitorRemovedTheDialogStaysAtItsCreationPlace)
-{
-    RECT rcSaved = SavedPlacementRect(2000, 100, 400, 300);
-    RECT rc;
-    EXPECT_FALSE(ChooseRestoredRect(&rcSaved, NULL, s_rcCreated, s_rcPrimaryWork, &rc));
-    EXPECT_EQ(rc, s_rcCreated);
-
-    // Unless the primary monitor holds a copy of that very rectangle: then it
-    // is used, moved into the primary work area.
-    EXPECT_FALSE(ChooseRestoredRect(&rcSaved, &rcSaved, s_rcCreated, s_rcPrimaryWork, &rc));
-    EXPECT_EQ(rc, (RECT{1520, 100, 1920, 400}));
-}
-
-// A 200x100 window in a 1920x1040 work area.
-static const RECT s_rcWindow = {0, 0, 200, 100};
-static const RECT s_rcOwner = {100, 100, 700, 500};
-
-static POINT CenteredOver(const RECT &rcFrame, const RECT &rcOwner)
-{
-    return CenteredPosition(s_rcWindow, rcFrame, rcOwner, s_rcPrimaryWork);
-}
-
-TEST(PlacementGeometry, AVisibleFrameBiggerThanTheWindowStaysInsideTheWorkArea)
-{
-    // 5 pixels of visible frame outside the window on each side.
-    RECT rcFrame = {-5, -5, 205, 105};
-    POINT ptRight = CenteredOver(rcFrame, RECT{1800, 1000, 2000, 1100});
-    EXPECT_EQ(ptRight.x, 1920 - 200 - 5);
-    EXPECT_EQ(ptRight.y, 1040 - 100 - 5);
-    POINT ptLeft = CenteredOver(rcFrame, RECT{-300, -300, -100, -100});
-    EXPECT_EQ(ptLeft.x, 5);
-    EXPECT_EQ(ptLeft.y, 5);
-}
-
-TEST(PlacementGeometry, WithInvisibleResizeBordersOnlyTheVisibleFrameIsKeptInsideTheWorkArea)
-{
-    // The visible frame is 7 pixels inside the window on the left and right,
-    // 3 at the top and bottom; half of an odd difference rounds toward zero.
-    RECT rcFrame = {7, 3, 193, 97};
-    POINT ptRight = CenteredOver(rcFrame, RECT{1800, 1000, 2000, 1100});
-    EXPECT_EQ(ptRight.x, 1920 - 200 + 7);
-    EXPECT_EQ(ptRight.y, 1040 - 100 + 3);
-    RECT rcOddFrame = {4, 0, 197, 100};
-    POINT ptLeft = CenteredOver(rcOddFrame, RECT{-300, 0, -100, 100});
-    EXPECT_EQ(ptLeft.x, -3);
-}
-
-TEST(PlacementGeometry, AWindowWiderThanTheWorkAreaEndsOnItsLeftEdge)
-{
-    RECT rcWide = {0, 0, 2400, 100};
-    RECT rcFrame = {7, 0, 2393, 100};
-    POINT pt = CenteredPosition(rcWide, rcFrame, s_rcOwner, s_rcPrimaryWork);
-    // The visible frame's left edge, 7 pixels inside the window, on the work area's.
-    EXPECT_EQ(pt.x, -7);
+    const RECT rcWindow = {0, 0, 200, 100};
+    struct Case {
+        const char *pszWhat;
+        RECT rcWindow, rcFrame, rcOwner;
+        POINT pt;
+    } cases[] = {
+        {"5 px of frame outside, right", rcWindow, {-5, -5, 205, 105}, {1800, 1000, 2000, 1100}, {1715, 935}},
+        {"5 px of frame outside, left", rcWindow, {-5, -5, 205, 105}, {-300, -300, -100, -100}, {5, 5}},
+        {"a frame 7 and 3 px inside", rcWindow, {7, 3, 193, 97}, {1800, 1000, 2000, 1100}, {1727, 943}},
+        // Half of an odd difference rounds toward zero.
+        {"a frame 3.5 px inside", rcWindow, {4, 0, 197, 100}, {-300, 0, -100, 100}, {-3, 0}},
+        {"wider than the work area", {0, 0, 2400, 100}, {7, 0, 2393, 100}, {1800, 100, 2000, 500}, {-7, 250}},
+    };
+    for (const Case &c : cases) {
+        POINT pt = CenteredPosition(c.rcWindow, c.rcFrame, c.rcOwner, s_rcPrimaryWork);
+        EXPECT_TRUE(pt.x == c.pt.x && pt.y == c.pt.y) << c.pszWhat << ": " << pt.x << ", " << pt.y;
+    }
 }

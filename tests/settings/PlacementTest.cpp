@@ -5,6 +5,7 @@
 #include "settings/RegistryStore.h"
 #include "support/Rect.h"
 #include "support/Registry.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +19,9 @@ protected:
         DeleteRegistryKey(theApplication.m_strRegistryKey);
         m_strKey = PlacementKey();
         ASSERT_EQ(m_strKey, "Software\\Morvane\\Zelbrant V1\\MainWindow");
-        RECT rcOrigin = {0, 0, 1, 1};
-        ASSERT_TRUE(GetMonitorAreas(&rcOrigin, &m_rcMonitor, &m_rcWork));
-        m_strCopyKey = MonitorPlacementKey(m_strKey.c_str(), m_rcMonitor);
-    }
-    void TearDown() override
-    {
-        for (HWND hWnd : m_windows)
-            DestroyWindow(hWnd);
-    }
-
-    // Hidden: nothing here needs the window shown, and under Wine and Xvfb
-    // every shown top-level window costs about two seconds.
-    HWND CreatePopup(int x, int y, int cx, int cy, HWND hWndOwner = NULL)
-    {
-        HWND hWnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, x, y, cx, cy, hWndOwner, NULL, NULL, NULL);
-        m_windows.push_back(hWnd);
-        return hWnd;
+        RECT rcOrigin = {0, 0, 1, 1}, rcMonitor;
+        ASSERT_TRUE(GetMonitorAreas(&rcOrigin, &rcMonitor, &m_rcWork));
+        m_strCopyKey = MonitorPlacementKey(m_strKey.c_str(), rcMonitor);
     }
 
     // The same four values under the placement key and its monitor copy.
@@ -61,9 +48,7 @@ protected:
 
     std::string m_strKey;
     std::string m_strCopyKey;
-    RECT m_rcMonitor;
     RECT m_rcWork;
-    std::vector<HWND> m_windows;
 };
 
 static RECT WindowRect(HWND hWnd)
@@ -75,18 +60,18 @@ static RECT WindowRect(HWND hWnd)
 
 TEST_F(Placement, TheTestScreenIsTheMonitorForEveryRectangleEvenFarOffIt)
 {
-    RECT rcFar = {-100000, 50000, -99000, 51000}, rcMonitor, rcWork;
-    EXPECT_TRUE(GetMonitorAreas(&rcFar, &rcMonitor, &rcWork));
+    RECT rcFar = {-100000, 50000, -99000, 51000}, rcMonitor;
+    EXPECT_TRUE(GetMonitorAreas(&rcFar, &rcMonitor, NULL));
     EXPECT_EQ(rcMonitor, (RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
-    EXPECT_EQ(rcWork, m_rcWork);
-    EXPECT_EQ(m_strCopyKey, m_strKey + "\\MonitorRectangle(0,0," + std::to_string(rcMonitor.right) + "," +
-                                std::to_string(rcMonitor.bottom) + ")");
 }
 
-TEST_F(Placement, ASavedWindowReopensExactlyWhereItWas)
+TEST_F(Placement, AWindowSavedWhileMinimisedReopensExactlyWhereItWasRestored)
 {
-    HWND hWnd = CreatePopup(100, 120, 400, 300);
-    ASSERT_TRUE(SaveDialogPlacement(hWnd, m_strKey.c_str()));
+    WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 120, 400, 300));
+    ShowWindow(wnd, SW_MINIMIZE);
+    ASSERT_NE(WindowRect(wnd), (RECT{100, 120, 500, 420})) << "minimised in place";
+
+    ASSERT_TRUE(SaveDialogPlacement(wnd, m_strKey.c_str()));
     std::vector<DWORD> expected = {100, 120, 400, 300};
     EXPECT_EQ(StoredPlacement(m_strKey), expected);
     EXPECT_EQ(StoredPlacement(m_strCopyKey), expected);
@@ -96,42 +81,26 @@ TEST_F(Placement, ASavedWindowReopensExactlyWhereItWas)
     EXPECT_EQ(rc, (RECT{100, 120, 500, 420}));
 }
 
-TEST_F(Placement, SavingWhileMinimisedWritesTheRestoredRectangle)
-{
-    HWND hWnd = CreatePopup(100, 120, 400, 300);
-    ShowWindow(hWnd, SW_MINIMIZE);
-    ASSERT_TRUE(IsIconic(hWnd));
-    ASSERT_NE(WindowRect(hWnd), (RECT{100, 120, 500, 420}));
-
-    ASSERT_TRUE(SaveDialogPlacement(hWnd, m_strKey.c_str()));
-    EXPECT_EQ(StoredPlacement(m_strKey), (std::vector<DWORD>{100, 120, 400, 300}));
-}
-
 TEST_F(Placement, SavingForAHandleThatIsNoLongerAWindowWritesNothing)
 {
-    HWND hWnd = CreatePopup(100, 120, 400, 300);
+    HWND hWnd = CreateTopLevel(WS_POPUP, 0, 100, 120, 400, 300);
     DestroyWindow(hWnd);
-    m_windows.clear();
 
     EXPECT_FALSE(SaveDialogPlacement(hWnd, m_strKey.c_str()));
     EXPECT_TRUE(StoredPlacement(m_strKey).empty());
 }
 
-TEST_F(Placement, ASavedRectangleWithoutItsMonitorCopyLeavesTheDialogWhereItIs)
+TEST_F(Placement, ASavedRectangleWithoutAMatchingMonitorCopyLeavesTheDialogWhereItIs)
 {
     WriteSavedPlacement(100, 120, 400, 300);
-    DeleteRegistryKey(m_strCopyKey);
+    RegWriteDword(m_strCopyKey.c_str(), "CY", 299);
     RECT rcCurrent = {300, 200, 700, 500}, rc;
     EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_EQ(rc, rcCurrent);
+    EXPECT_EQ(rc, rcCurrent) << "a copy that differs";
 
-    // A copy that disagrees in one value counts as none.
-    RegWriteDword(m_strCopyKey.c_str(), "X", 100);
-    RegWriteDword(m_strCopyKey.c_str(), "Y", 120);
-    RegWriteDword(m_strCopyKey.c_str(), "CX", 400);
-    RegWriteDword(m_strCopyKey.c_str(), "CY", 299);
+    DeleteRegistryKey(m_strCopyKey);
     EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_EQ(rc, rcCurrent);
+    EXPECT_EQ(rc, rcCurrent) << "no copy";
 }
 
 TEST_F(Placement, ASavedRectangle50PixelsPastTheRightEdgeIsMoved50PixelsLeft)
@@ -142,66 +111,31 @@ TEST_F(Placement, ASavedRectangle50PixelsPastTheRightEdgeIsMoved50PixelsLeft)
     EXPECT_EQ(rc, (RECT{m_rcWork.right - 400, 120, m_rcWork.right, 420}));
 }
 
-TEST_F(Placement, ANegativeWidthOrAnOverflowingRightEdgeMakesTheSavedPlacementUnusable)
+TEST_F(Placement, NothingSavedANegativeWidthOrAnOverflowingRightEdgeLeavesTheDialogWhereItIsMovedOntoTheScreen)
 {
-    RECT rcCurrent = {300, 200, 700, 500}, rc;
-    WriteSavedPlacement(100, 120, (DWORD)-10, 300);
-    EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_EQ(rc, rcCurrent);
-
+    // Created off the screen: it is moved into the work area all the same.
+    RECT rcCurrent = {-1000, -900, -600, -600}, rc;
+    RECT rcMoved = {m_rcWork.left, m_rcWork.top, m_rcWork.left + 400, m_rcWork.top + 300};
+    // A width of 0 here stands for nothing saved, as at the first run;
     // 2147483600 + 100 wraps to a right edge far left of the left one.
-    WriteSavedPlacement(2147483600, 120, 100, 300);
-    EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_EQ(rc, rcCurrent);
-}
-
-TEST_F(Placement, NothingInTheRegistryKeepsTheDialogOffTheScreen)
-{
-    struct Case {
-        const char *pszWhat;
-        DWORD dwX, dwY;
-        RECT rcCurrent;
-    } cases[] = {
-        {"saved far above and left", (DWORD)-100000, (DWORD)-100000, {300, 200, 700, 500}},
-        {"saved far below and right", 100000, 100000, {300, 200, 700, 500}},
-        {"created off the screen, X as text", 0, 0, {-1000, -900, -600, -600}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.pszWhat);
-        DeleteRegistryKey(theApplication.m_strRegistryKey);
-        WriteSavedPlacement(c.dwX, c.dwY, 400, 300);
-        if (c.dwX == 0) {
-            ASSERT_TRUE(WriteRawValue(m_strKey, "X", REG_SZ, "0", 2));
-        }
-
-        RECT rc;
-        RestoreDialogPlacement(m_strKey.c_str(), &c.rcCurrent, &rc);
-        EXPECT_EQ(rc.right - rc.left, 400);
-        EXPECT_EQ(rc.bottom - rc.top, 300);
-        RECT rcInside;
-        EXPECT_TRUE(IntersectRect(&rcInside, &rc, &m_rcWork) && EqualRect(&rcInside, &rc)) << rc;
+    struct {
+        DWORD dwX, dwCx;
+    } cases[] = {{0, 0}, {100, (DWORD)-10}, {2147483600, 100}};
+    for (const auto &c : cases) {
+        if (c.dwCx != 0)
+            WriteSavedPlacement(c.dwX, 120, c.dwCx, 300);
+        EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
+        EXPECT_EQ(rc, rcMoved) << "X " << c.dwX << ", CX " << (LONG)c.dwCx;
     }
 }
 
-TEST_F(Placement, AWindowIsCentredOverItsOwner)
+TEST_F(Placement, AWindowIsCentredOverItsOwnerOrWithoutOneInItsWorkArea)
 {
-    HWND hWndOwner = CreatePopup(100, 100, 600, 400);
-    HWND hWnd = CreatePopup(0, 0, 200, 100, hWndOwner);
-    CenterWindowOverOwner(hWnd, hWndOwner);
+    WindowHolder owner(CreateTopLevel(WS_POPUP, 0, 100, 100, 600, 400));
+    HWND hWnd = CreateTopLevel(WS_POPUP, 0, 0, 0, 200, 100, owner);
+    CenterWindowOverOwner(hWnd, owner);
     EXPECT_EQ(WindowRect(hWnd), (RECT{300, 250, 500, 350}));
-}
 
-TEST_F(Placement, AWindowOverAnOwnerInTheCornerStaysInsideTheWorkArea)
-{
-    HWND hWndOwner = CreatePopup(m_rcWork.right - 100, m_rcWork.bottom - 50, 300, 200);
-    HWND hWnd = CreatePopup(0, 0, 200, 100, hWndOwner);
-    CenterWindowOverOwner(hWnd, hWndOwner);
-    EXPECT_EQ(WindowRect(hWnd), (RECT{m_rcWork.right - 200, m_rcWork.bottom - 100, m_rcWork.right, m_rcWork.bottom}));
-}
-
-TEST_F(Placement, AWindowWithoutOwnerIsCentredInItsWorkArea)
-{
-    HWND hWnd = CreatePopup(0, 0, 200, 100);
     CenterWindowOverOwner(hWnd, NULL);
     LONG x = m_rcWork.left + (m_rcWork.right - m_rcWork.left - 200) / 2;
     LONG y = m_rcWork.top + (m_rcWork.bottom - m_rcWork.top - 100) / 2;

