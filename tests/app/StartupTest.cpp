@@ -76,28 +76,25 @@ TEST(Startup, AModulePathOf259CharactersStartsTheDialog)
     EXPECT_TRUE(child.WaitForWindow("#32770", "Zelbrant", TIMEOUT_MS));
 }
 
-TEST(Startup, ADialogThatCannotBeCreatedEndsWith1027AndNoMessage)
+// Without its template the dialog cannot be created; without the finder
+// cursor it ends at once. Either way the program only beeps.
+TEST(Startup, ADialogThatCannotBeShownEndsWith1027AndNoMessage)
 {
-    std::wstring exe = MakeScratchDirectory(L"notemplate") + L"\\Zelbrant.exe";
-    ASSERT_TRUE(CopyProgramTo(exe));
-    ASSERT_TRUE(RenumberResource(exe, (WORD)(ULONG_PTR)RT_DIALOG, 196, 197));
+    struct Removal {
+        const wchar_t *pszFolder;
+        LPCSTR pszType;
+        WORD wId, wNewId;
+    };
+    for (const Removal &removal :
+         {Removal{L"notemplate", RT_DIALOG, 196, 197}, Removal{L"nocursor", RT_GROUP_CURSOR, 191, 190}}) {
+        std::wstring exe = MakeScratchDirectory(removal.pszFolder) + L"\\Zelbrant.exe";
+        ASSERT_TRUE(CopyProgramTo(exe));
+        ASSERT_TRUE(RenumberResource(exe, (WORD)(ULONG_PTR)removal.pszType, removal.wId, removal.wNewId));
 
-    DWORD dwExit = 0;
-    std::string text = RunUntilExit(exe, std::wstring(), &dwExit);
+        DWORD dwExit = 0;
+        std::string text = RunUntilExit(exe, std::wstring(), &dwExit);
 
-    EXPECT_EQ(dwExit, 1027u);
-    EXPECT_EQ(text, "");
-}
-
-TEST(Startup, AProgramWithoutItsFinderCursorEndsWith1027AndNoMessage)
-{
-    std::wstring exe = MakeScratchDirectory(L"nocursor") + L"\\Zelbrant.exe";
-    ASSERT_TRUE(CopyProgramTo(exe));
-    ASSERT_TRUE(RenumberResource(exe, (WORD)(ULONG_PTR)RT_GROUP_CURSOR, 191, 190));
-
-    DWORD dwExit = 0;
-    std::string text = RunUntilExit(exe, std::wstring(), &dwExit);
-
-    EXPECT_EQ(dwExit, 1027u);
-    EXPECT_EQ(text, "");
+        EXPECT_EQ(dwExit, 1027u);
+        EXPECT_EQ(text, "");
+    }
 }
