@@ -79,12 +79,9 @@ void ZLBR_DlgZelbrant::OnOptionClicked(UINT nId)
         SetWindowPos(m_hWnd, m_bKeepDialogOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     } else if (nId == IDC_AUTO_FIND_ROOT_PARENT) {
-        // Check box 104 shows the kept frame option only while the root
-        // parent is not searched; the panel switches at once between the
-        // window picked last and its root.
-        HWND hWndFrameOption = GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME);
-        SetControlEnabled(hWndFrameOption, !m_bAutoFindRootParent);
-        CheckDlgButton(m_hWnd, IDC_DRAW_INVERTED_FRAME, IsFrameUsed() ? BST_CHECKED : BST_UNCHECKED);
+        // The panel switches at once between the window picked last and
+        // its root.
+        ShowFrameOption();
         UpdateWindowInfo(m_hWndPointed);
     }
     // The frame option takes effect at the next drag: it cannot change

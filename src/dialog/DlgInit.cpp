@@ -32,8 +32,7 @@ BOOL ZLBR_DlgZelbrant::OnInitDialog()
 
     CheckDlgButton(m_hWnd, IDC_KEEP_DIALOG_ON_TOP, m_bKeepDialogOnTop ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT, m_bAutoFindRootParent ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_DRAW_INVERTED_FRAME, IsFrameUsed() ? BST_CHECKED : BST_UNCHECKED);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
+    ShowFrameOption();
 
     SendMessageA(m_hWndCopy, BM_SETIMAGE, IMAGE_ICON,
                  (LPARAM)LoadIconImage(IDI_COPY, SMALL_ICON_SIZE, SMALL_ICON_SIZE));
@@ -92,6 +91,14 @@ BOOL ZLBR_DlgZelbrant::OnCaptureChanged()
     EnableIdleControls();
     FocusMenuButton();
     return TRUE;
+}
+
+// Check box 104 shows the kept frame option only while the root parent is
+// not searched; otherwise it is unchecked and disabled.
+void ZLBR_DlgZelbrant::ShowFrameOption()
+{
+    CheckDlgButton(m_hWnd, IDC_DRAW_INVERTED_FRAME, IsFrameUsed() ? BST_CHECKED : BST_UNCHECKED);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
 }
 
 // The controls that a finder drag disables; check box 104 only speaks for

@@ -89,6 +89,7 @@ private:
     void CollectControlHandles();
     void RecordFinderIconRect();
     void PlaceDialog();
+    void ShowFrameOption();
     void EnableIdleControls();
     void OnMenuCommand();
     void AbandonFinderDrag();
