@@ -289,6 +289,7 @@ static void MeasureTree(const char *pszWhat, HWND hWndTree, int nPoints, ZLBR_Dl
 // asking its server.
 static void MeasureOwnTree(int nControls, int nPoints, ZLBR_DlgZelbrant *pDlg)
 {
+    RegisterTreeClass("ZelbrantBenchTree", DefWindowProcA);
     HWND hWndTree = BuildWideTree("ZelbrantBenchTree", "Arbre", s_rcOwnTree, nControls);
     char szWhat[64];
     snprintf(szWhat, sizeof szWhat, "own process, %d controls", nControls);
