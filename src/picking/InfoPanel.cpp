@@ -160,9 +160,9 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
 
     // The focus must not stay on a control that is emptied or disabled now.
     HWND hWndFocus = bShown ? NULL : GetFocus();
-    bool bMoveFocus = hWndFocus &&
-                      (hWndFocus == m_hWndKeepSelectedOnTop || hWndFocus == m_hWndCopy ||
-                       std::find(ahWndEdits, ahWndEdits + PANEL_VALUES, hWndFocus) != ahWndEdits + PANEL_VALUES);
+    bool bMoveFocus =
+        hWndFocus && (hWndFocus == m_hWndKeepSelectedOnTop || hWndFocus == m_hWndCopy ||
+                      std::find(ahWndEdits, ahWndEdits + PANEL_VALUES, hWndFocus) != ahWndEdits + PANEL_VALUES);
 
     WritePanelTexts(ahWndEdits, astrTexts);
     const HWND *phWndLabels = PanelLabels(m_hWnd);
