@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <stdio.h>
+#include <string.h>
 #include <string>
 #include <vector>
 
@@ -109,44 +110,51 @@ static void PrintBreakdown(HWND hWndTree)
            Microseconds(liStart, liEnd) / nCalls);
 }
 
-// Per-call costs of the queries that one panel refresh makes.
+// Prints the mean time of one call of query, over many calls.
+template <class Query> static void PrintCallCost(const char *pszWhat, Query query)
+{
+    const int nCalls = 1000;
+    LARGE_INTEGER liStart, liEnd;
+    QueryPerformanceCounter(&liStart);
+    for (int i = 0; i < nCalls; i++)
+        query();
+    QueryPerformanceCounter(&liEnd);
+    printf("  %-52s %9.1f us\n", pszWhat, Microseconds(liStart, liEnd) / nCalls);
+}
+
+// Per-call costs of the queries that one panel refresh makes on the dialog.
 static void PrintPanelBreakdown(ZLBR_DlgZelbrant *pDlg)
 {
-    const int nCalls = 2000;
-    LARGE_INTEGER liStart, liEnd;
-    printf("Per call, averaged over %d calls:\n", nCalls);
-
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        QueryWindowText(pDlg->m_hWndInfoRect);
-    QueryPerformanceCounter(&liEnd);
-    printf("  QueryWindowText of an edit of the panel: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
-
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        GetDlgItem(pDlg->m_hWnd, IDC_LABEL_RECT);
-    QueryPerformanceCounter(&liEnd);
-    printf("  GetDlgItem of a label: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
-
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        GetFocus();
-    QueryPerformanceCounter(&liEnd);
-    printf("  GetFocus: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
-
+    printf("Per call, on the dialog's own controls:\n");
+    PrintCallCost("QueryWindowText of an edit of the panel", [&] { QueryWindowText(pDlg->m_hWndInfoRect); });
+    PrintCallCost("GetDlgItem of a label", [&] { GetDlgItem(pDlg->m_hWnd, IDC_LABEL_RECT); });
+    PrintCallCost("GetFocus", [] { GetFocus(); });
     WINDOWINFO wi = {};
     wi.cbSize = sizeof wi;
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        GetWindowInfo(pDlg->m_hWndCopy, &wi);
-    QueryPerformanceCounter(&liEnd);
-    printf("  GetWindowInfo: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
+    PrintCallCost("GetWindowInfo", [&] { GetWindowInfo(pDlg->m_hWndCopy, &wi); });
+    PrintCallCost("IsDlgButtonChecked", [&] { IsDlgButtonChecked(pDlg->m_hWnd, IDC_KEEP_SELECTED_ON_TOP); });
+}
 
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        IsDlgButtonChecked(pDlg->m_hWnd, IDC_KEEP_SELECTED_ON_TOP);
-    QueryPerformanceCounter(&liEnd);
-    printf("  IsDlgButtonChecked: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
+// Per-call costs of the queries that the hit-test and the panel make on a
+// window of the tree.
+static void PrintWindowQueryCosts(HWND hWnd)
+{
+    printf("  per call, on a window of the tree:\n");
+    RECT rc;
+    POINT pt = {0, 0};
+    char szClass[257];
+    WINDOWINFO wi = {};
+    wi.cbSize = sizeof wi;
+    PrintCallCost("  IsWindow", [&] { IsWindow(hWnd); });
+    PrintCallCost("  IsWindowVisible", [&] { IsWindowVisible(hWnd); });
+    PrintCallCost("  GetWindowRect", [&] { GetWindowRect(hWnd, &rc); });
+    PrintCallCost("  ScreenToClient", [&] { ScreenToClient(hWnd, &pt); });
+    PrintCallCost("  GetWindow", [&] { GetWindow(hWnd, GW_HWNDNEXT); });
+    PrintCallCost("  GetWindowLongA", [&] { GetWindowLongA(hWnd, GWL_STYLE); });
+    PrintCallCost("  GetParent", [&] { GetParent(hWnd); });
+    PrintCallCost("  GetClassNameA", [&] { GetClassNameA(hWnd, szClass, sizeof szClass); });
+    PrintCallCost("  GetWindowInfo", [&] { GetWindowInfo(hWnd, &wi); });
+    PrintCallCost("  QueryWindowText", [&] { QueryWindowText(hWnd); });
 }
 
 // The panel refresh for a window it already shows, in both modes of the
@@ -282,6 +290,7 @@ static void MeasureTree(const char *pszWhat, HWND hWndTree, int nPoints, ZLBR_Dl
     printf("  ratio of a move (option off) to the baseline: median %.1f, p99 %.1f\n", move.dMedian / base.dMedian,
            move.dP99 / base.dP99);
     PrintBreakdown(hWndTree);
+    PrintWindowQueryCosts(FindWindowAtPoint(points[0].x, points[0].y));
     MeasureDrag(pDlg, points);
 }
 
@@ -333,8 +342,10 @@ static void MeasureOtherProcess(const char *pszShape, const char *pszWhat, const
     CloseHandle(pi.hProcess);
 }
 
-int main()
+// With an argument (own, dialog, tabbed or wide), measures only those trees.
+int main(int argc, char **argv)
 {
+    auto isWanted = [&](const char *pszPart) { return argc < 2 || strcmp(argv[1], pszPart) == 0; };
     if (!theApplication.InitInstance(GetModuleHandleA(NULL), GetCommandLineA(), SW_SHOWNORMAL))
         return theApplication.m_nExitCode;
     QueryPerformanceFrequency(&s_liFrequency);
@@ -349,8 +360,10 @@ int main()
     CountSetTexts(&dlg);
     PrintPanelBreakdown(&dlg);
     // Fewer points in the large tree: a search there takes a hundred times longer under Wine.
-    MeasureOwnTree(1000, 2000, &dlg);
-    MeasureOwnTree(10000, 300, &dlg);
+    if (isWanted("own")) {
+        MeasureOwnTree(1000, 2000, &dlg);
+        MeasureOwnTree(10000, 300, &dlg);
+    }
 
     // The trees of another program stand left of the dialog, which is moved
     // to the right edge of the screen so that it covers none of them.
@@ -361,9 +374,12 @@ int main()
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     int nRight = cxScreen - (rcDlg.right - rcDlg.left) - 10;
     const RECT rcDialog = {20, 20, 540, 440}, rcTabbed = {20, 20, 640, 540}, rcWide = {0, 0, nRight, cyScreen - 20};
-    MeasureOtherProcess(BENCH_SHAPE_DIALOG, "other process, dialog of 50 controls", rcDialog, 1000, &dlg);
-    MeasureOtherProcess(BENCH_SHAPE_TABBED, "other process, 6 tab pages of 40 controls", rcTabbed, 1000, &dlg);
-    MeasureOtherProcess(BENCH_SHAPE_WIDE, "other process, 1,000 controls", rcWide, 300, &dlg);
+    if (isWanted(BENCH_SHAPE_DIALOG))
+        MeasureOtherProcess(BENCH_SHAPE_DIALOG, "other process, dialog of 50 controls", rcDialog, 1000, &dlg);
+    if (isWanted(BENCH_SHAPE_TABBED))
+        MeasureOtherProcess(BENCH_SHAPE_TABBED, "other process, 6 tab pages of 40 controls", rcTabbed, 1000, &dlg);
+    if (isWanted(BENCH_SHAPE_WIDE))
+        MeasureOtherProcess(BENCH_SHAPE_WIDE, "other process, 1,000 controls", rcWide, 300, &dlg);
 
     DestroyWindow(hWndDlg);
     theApplication.ExitInstance();

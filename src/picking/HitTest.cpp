@@ -63,14 +63,12 @@ static bool GetRelative(HWND hWnd, UINT uCmd, HWND *phWndRelative)
 // in the level's client area, so a window holds it exactly when its screen
 // rectangle does; only a window holding it, or having children, is asked for
 // its style; a hidden window's subtree is skipped whole, since none of its
-// windows is visible. False when the tree changed under the walk: a window
-// vanished, the walk ran too long or left the level's window.
-static bool WalkDescendants(ChildHitSearch *pSearch, POINT ptScreen)
+// windows is visible. hWnd is the level window's first child. False when the
+// tree changed under the walk: a window vanished, the walk ran too long or
+// left the level's window.
+static bool WalkDescendants(ChildHitSearch *pSearch, POINT ptScreen, HWND hWnd)
 {
     std::vector<HWND> ancestors; // those of hWnd below the level's window
-    HWND hWnd;
-    if (!GetRelative(pSearch->m_hWndCurrent, GW_CHILD, &hWnd))
-        return false;
     for (int nSteps = 0; hWnd; nSteps++) {
         RECT rcWindow;
         if (nSteps == s_nMaxWalkSteps || !GetWindowRect(hWnd, &rcWindow))
@@ -138,6 +136,11 @@ HWND FindWindowAtPoint(int x, int y)
         return hWndCurrent;
 
     for (int nLevel = 0; nLevel < s_nMaxLevels; nLevel++) {
+        // A window without children, or gone, is the answer; most searches
+        // end at such a control.
+        HWND hWndChild = GetWindow(hWndCurrent, GW_CHILD);
+        if (!hWndChild)
+            return hWndCurrent;
         ChildHitSearch search;
         search.m_hWndFound = NULL;
         SetRect(&search.m_rcClip, 0, 0, 1, 1);
@@ -148,7 +151,7 @@ HWND FindWindowAtPoint(int x, int y)
         // Windows are cut to the client area: outside it none holds the point.
         if (!PtInRect(&search.m_rcClip, search.m_ptPoint) || IsMirrored(hWndCurrent, ptScreen, search.m_ptPoint))
             return hWndCurrent;
-        if (!WalkDescendants(&search, ptScreen)) {
+        if (!WalkDescendants(&search, ptScreen, hWndChild)) {
             search.m_hWndFound = NULL;
             EnumChildWindows(hWndCurrent, ChildHitProc, (LPARAM)&search);
         }
