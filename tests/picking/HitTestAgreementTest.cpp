@@ -69,9 +69,9 @@ static void AddRandomChildren(HWND hWndParent, std::mt19937 &rng, int nDepth)
 static HWND BuildRandomTree(unsigned nSeed)
 {
     std::mt19937 rng(nSeed);
-    HWND hWndTree =
-        CreateTopLevel(WS_POPUP | WS_VISIBLE | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0), WS_EX_TOPMOST, s_rcTree.left,
-                       s_rcTree.top, s_rcTree.right - s_rcTree.left, s_rcTree.bottom - s_rcTree.top, NULL, "Arbre");
+    HWND hWndTree = CreateTopLevel(WS_POPUP | WS_VISIBLE | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
+                                   WS_EX_TOPMOST | (nSeed % 8 == 5 ? WS_EX_LAYOUTRTL : 0), s_rcTree.left, s_rcTree.top,
+                                   s_rcTree.right - s_rcTree.left, s_rcTree.bottom - s_rcTree.top, NULL, "Arbre");
     AddRandomChildren(hWndTree, rng, 0);
     return hWndTree;
 }
