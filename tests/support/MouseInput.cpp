@@ -63,6 +63,16 @@ bool MovePointerAlong(POINT pt)
     return MovePointerTo(pt);
 }
 
+void PressKey(WORD wVk)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = wVk;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    PumpMessagesFor(INPUT_PAUSE_MS);
+}
+
 POINT CenterOf(HWND hwnd)
 {
     RECT rc = {};

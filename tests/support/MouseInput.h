@@ -20,6 +20,8 @@ void ReleaseLeftButton();
 // Moves the pointer from where it is to pt in steps of at most
 // DRAG_STEP_PIXELS, pausing after each; the buttons are left as they are.
 bool MovePointerAlong(POINT pt);
+// Presses and releases a key, for whichever window has the keyboard focus.
+void PressKey(WORD wVk);
 // The centre of a window's rectangle on the screen.
 POINT CenterOf(HWND hwnd);
 
