@@ -26,8 +26,9 @@ public:
     BOOL OnDestroy();
     void ShowFinderIcon(bool bIdle);
 
-    // Commands (DlgCommands.cpp, SystemCommands.cpp)
+    // Commands (DlgCommands.cpp; extras/SystemCommands.cpp)
     BOOL OnCommand();
+    BOOL OnHelp();
     BOOL OnSysCommand();
 
     // The Menu button's popup menu (extras/MainMenu.cpp): the chosen
