@@ -95,7 +95,8 @@ protected:
 TEST_F(DesktopShortcut, TwiceOverAnOlderReadOnlyOneLeavesOneShortcutWithTheLatestProperties)
 {
     std::string link = m_strScratch + "\\Zelbrant.lnk";
-    HANDLE hOld = CreateFileA(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, FILE_ATTRIBUTE_READONLY, NULL);
+    SetFileAttributesA(link.c_str(), FILE_ATTRIBUTE_NORMAL); // one left by an earlier run is not cleaned away
+    HANDLE hOld = CreateFileA(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, NULL);
     ASSERT_NE(hOld, INVALID_HANDLE_VALUE);
     CloseHandle(hOld);
     PointDesktopAt(m_strScratch);
