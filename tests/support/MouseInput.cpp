@@ -63,14 +63,21 @@ bool MovePointerAlong(POINT pt)
     return MovePointerTo(pt);
 }
 
+static void SendKey(WORD wVk, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVk;
+    input.ki.wScan = (WORD)MapVirtualKeyA(wVk, MAPVK_VK_TO_VSC);
+    input.ki.dwFlags = dwFlags;
+    SendInput(1, &input, sizeof(input));
+    PumpMessagesFor(INPUT_PAUSE_MS);
+}
+
 void PressKey(WORD wVk)
 {
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = wVk;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    PumpMessagesFor(INPUT_PAUSE_MS);
+    SendKey(wVk, 0);
+    SendKey(wVk, KEYEVENTF_KEYUP);
 }
 
 POINT CenterOf(HWND hwnd)
