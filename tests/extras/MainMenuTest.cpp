@@ -82,7 +82,7 @@ TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOutlivesTheMenu)
         theApplication.m_hInstance = hProgram;
         KillTimer(NULL, nTimer);
 
-        EXPECT_EQ(spy.Sounds(), c.sounds) << c.nResult;
+        EXPECT_EQ(spy.Sounds(), c.sounds) << c.nResult << " " << c.volatileKey;
         EXPECT_EQ(spy.Beeps(), c.beeps) << c.nResult;
         EXPECT_EQ(IsWindowVisible(main.m_hWnd) != FALSE, c.nResult != ID_MENU_QUIT); // quit ends the dialog
         EXPECT_FALSE(IsMenu(s_hMenu));

@@ -34,18 +34,6 @@ TEST(PixelBuffer, BlendsRoundingToNearestAndKeepsItsPixelsWhenResizedToTheSameBy
     }
 }
 
-// A 16 x 16 bitmap's pixels, rows from the top.
-static std::vector<DWORD> Pixels(HBITMAP hbm)
-{
-    BITMAPINFO bmi = {{sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    std::vector<DWORD> pixels(256);
-    HDC hdc = GetDC(NULL);
-    EXPECT_EQ(GetDIBits(hdc, hbm, 0, 16, pixels.data(), &bmi, DIB_RGB_COLORS), 16);
-    ReleaseDC(NULL, hdc);
-    DeleteObject(hbm);
-    return pixels;
-}
-
 TEST(MenuBitmap, TheProgramsIconComesOutOpaqueOverTheMenuColourAndAMonochromeIconNotAtAll)
 {
     BYTE bits[32] = {};
@@ -53,17 +41,17 @@ TEST(MenuBitmap, TheProgramsIconComesOutOpaqueOverTheMenuColourAndAMonochromeIco
     EXPECT_EQ(CreateMenuBitmapFromIcon(hMonochrome, 0xFFF0F0F0), (HBITMAP)NULL);
     ICONINFO ii;
     ASSERT_TRUE(GetIconInfo(hIcon, &ii));
-    DeleteObject(ii.hbmMask);
-    std::vector<DWORD> icon = Pixels(ii.hbmColor), menu = Pixels(CreateMenuBitmapFromIcon(hIcon, 0xFF204080));
+    HBITMAP hbm = CreateMenuBitmapFromIcon(hIcon, 0xFF204080);
     DestroyIcon(hIcon);
     DestroyIcon(hMonochrome);
-    // Clear pixels show the background, opaque ones the icon, and all are
-    // opaque; the icon has both kinds.
-    int nKinds[2] = {};
+    std::vector<DWORD> icon(256), menu(256); // both 16 x 16, 32 bits a pixel
+    EXPECT_TRUE(GetBitmapBits(ii.hbmColor, 1024, icon.data()) == 1024 && GetBitmapBits(hbm, 1024, menu.data()) == 1024);
+    DeleteObject(ii.hbmColor);
+    DeleteObject(ii.hbmMask);
+    DeleteObject(hbm);
+    // Clear pixels show the background, opaque ones the icon, and all are opaque.
     for (size_t i = 0; i < icon.size(); i++) {
         BYTE bAlpha = icon[i] >> 24;
-        nKinds[bAlpha & 1] += bAlpha == 0 || bAlpha == 0xFF;
         EXPECT_EQ(menu[i], bAlpha == 0 ? 0xFF204080 : bAlpha == 0xFF ? icon[i] : (menu[i] | 0xFF000000)) << i;
     }
-    EXPECT_TRUE(nKinds[0] && nKinds[1]);
 }
