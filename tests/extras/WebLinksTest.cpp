@@ -6,7 +6,6 @@
 #include "support/MainDialog.h"
 #include "support/MouseInput.h"
 #include "support/Registry.h"
-#include "support/UrlHandler.h"
 #include "support/ZelbrantProcess.h"
 
 #include <commctrl.h>
@@ -21,10 +20,56 @@ const char s_szCollaboratorSite[] = "https://lucien-arbour.example.net/";
 const char s_szCannotOpen[] = "\n\nImpossible d'ouvrir l'adresse de ce site Web.";
 // A handler whose program does not exist: the shell cannot start it.
 const char s_szBrokenHandler[] = "\"C:\\nulle-part\\navigateur.exe\" %1";
+const char *const s_apszHandlerKeys[2] = {"Software\\Classes\\http\\shell\\open\\command",
+                                          "Software\\Classes\\https\\shell\\open\\command"};
 
-bool Opens(const std::string &strAddress)
+// The prefix's handler of http and https addresses for the test's time:
+// url_recorder.exe, or the command given. Wine reads it from the machine's
+// classes only, never from the user's, and would start a real browser.
+class UrlHandler {
+public:
+    explicit UrlHandler(const char *pszCommand = NULL)
+    {
+        std::wstring recorder = BinDirectory() + L"url_recorder.exe";
+        std::string strCommand =
+            pszCommand ? pszCommand : "\"" + std::string(recorder.begin(), recorder.end()) + "\" %1";
+        for (int i = 0; i < 2; i++) {
+            char szPrevious[1024] = "";
+            DWORD cb = sizeof szPrevious;
+            RegGetValueA(HKEY_LOCAL_MACHINE, s_apszHandlerKeys[i], NULL, RRF_RT_REG_SZ, NULL, szPrevious, &cb);
+            m_astrPrevious[i] = szPrevious;
+            Write(s_apszHandlerKeys[i], strCommand);
+        }
+    }
+    ~UrlHandler()
+    {
+        for (int i = 0; i < 2; i++)
+            Write(s_apszHandlerKeys[i], m_astrPrevious[i]);
+    }
+
+private:
+    static void Write(const char *pszKey, const std::string &str)
+    {
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, pszKey, NULL, REG_SZ, str.c_str(), (DWORD)str.size() + 1);
+    }
+    std::string m_astrPrevious[2];
+};
+
+// The address that url_recorder.exe is asked to open after the action; empty
+// when none within the time.
+std::string OpenedBy(const std::function<void()> &action)
 {
-    return WaitUntil([&] { return OpenedAddress() == strAddress; }, 5000);
+    DeleteRegistryKey("Software\\ZelbrantTests");
+    action();
+    char szOpened[4096] = "";
+    WaitUntil(
+        [&] {
+            DWORD cb = sizeof szOpened;
+            return RegGetValueA(HKEY_CURRENT_USER, "Software\\ZelbrantTests", "OpenedAddress", RRF_RT_REG_SZ, NULL,
+                                szOpened, &cb) == 0;
+        },
+        5000);
+    return szOpened;
 }
 
 TEST(WebLinks, F1OnEveryControlAndTheContextHelpCommandOpenTheProductPage)
@@ -37,21 +82,15 @@ TEST(WebLinks, F1OnEveryControlAndTheContextHelpCommandOpenTheProductPage)
     SetForegroundWindow(hWndDialog);
 
     // The focus starts on Menu; Tab then walks through the enabled options.
-    const int anFocus[] = {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT};
-    for (int nId : anFocus) {
+    for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT}) {
         GUITHREADINFO gti = {};
         gti.cbSize = sizeof gti;
         GetGUIThreadInfo(zelbrant.m_process.m_pi.dwThreadId, &gti);
         EXPECT_EQ(GetDlgCtrlID(gti.hwndFocus), nId);
-        ClearOpenedAddress();
-        PressKey(VK_F1);
-        EXPECT_TRUE(Opens(s_szProductPage)) << "F1 on control " << nId << " opened \"" << OpenedAddress() << "\"";
+        EXPECT_EQ(OpenedBy([] { PressKey(VK_F1); }), s_szProductPage) << "F1 on control " << nId;
         PressKey(VK_TAB);
     }
-    ClearOpenedAddress();
-    PostMessageA(hWndDialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-    EXPECT_TRUE(Opens(s_szProductPage));
-
+    EXPECT_EQ(OpenedBy([&] { PostMessageA(hWndDialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }), s_szProductPage);
     {
         UrlHandler broken(s_szBrokenHandler);
         PressKey(VK_F1);
@@ -61,9 +100,7 @@ TEST(WebLinks, F1OnEveryControlAndTheContextHelpCommandOpenTheProductPage)
         DismissMessageBox(hWndBox);
     }
     // Once the box is dismissed, F1 works as before.
-    ClearOpenedAddress();
-    PressKey(VK_F1);
-    EXPECT_TRUE(Opens(s_szProductPage));
+    EXPECT_EQ(OpenedBy([] { PressKey(VK_F1); }), s_szProductPage);
     EXPECT_EQ(zelbrant.Close(), 0u);
 }
 
@@ -89,7 +126,8 @@ INT_PTR RunAboutBox(HWND hWndOwner, const std::function<void(HWND)> &action)
     return DialogBoxParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_ABOUT), hWndOwner, AboutDlgProc, 0);
 }
 
-// A link's notification as the link sends it, with the address its markup holds.
+// A link's notification as the link sends it, with the address its markup
+// holds; the answer is the box's message result.
 LRESULT NotifyFromLink(HWND hWndBox, int nId, UINT nCode)
 {
     NMLINK nm = {};
@@ -98,6 +136,7 @@ LRESULT NotifyFromLink(HWND hWndBox, int nId, UINT nCode)
     nm.hdr.code = nCode;
     nm.item.mask = LIF_ITEMINDEX | LIF_URL;
     SendMessageW(nm.hdr.hwndFrom, LM_GETITEM, 0, (LPARAM)&nm.item);
+    SetWindowLongA(hWndBox, DWL_MSGRESULT, 1);
     return SendMessageA(hWndBox, WM_NOTIFY, nId, (LPARAM)&nm);
 }
 
@@ -138,6 +177,7 @@ TEST(AboutBox, EachLinkOpensItsOwnAddressAndAFailureIsToldOverTheBox)
 {
     UrlHandler recorder;
     MainDialog main;
+    EXPECT_EQ(main.m_dlg.m_strWebPage, s_szProductPage); // the page F1 opens
     RunAboutBox(main.m_hWnd, [&](HWND hWndBox) {
         const struct {
             int nId;
@@ -149,13 +189,11 @@ TEST(AboutBox, EachLinkOpensItsOwnAddressAndAFailureIsToldOverTheBox)
             {IDC_ABOUT_LINK_COLLABORATOR, NM_RETURN, s_szCollaboratorSite},
         };
         for (const auto &link : aLinks) {
-            ClearOpenedAddress();
-            SetWindowLongA(hWndBox, DWL_MSGRESULT, 1);
-            EXPECT_EQ(NotifyFromLink(hWndBox, link.nId, link.nCode), 0); // the box's message result
-            EXPECT_TRUE(Opens(link.pszAddress)) << "link " << link.nId << " opened \"" << OpenedAddress() << "\"";
+            LRESULT nResult = 1;
+            EXPECT_EQ(OpenedBy([&] { nResult = NotifyFromLink(hWndBox, link.nId, link.nCode); }), link.pszAddress)
+                << "link " << link.nId;
+            EXPECT_EQ(nResult, 0);
         }
-        EXPECT_EQ(main.m_dlg.m_strWebPage, s_szProductPage); // the page F1 opens
-
         UrlHandler broken(s_szBrokenHandler);
         MessageBoxCatcher box(NULL, hWndBox);
         NotifyFromLink(hWndBox, IDC_ABOUT_LINK_COLLABORATOR, NM_CLICK);
