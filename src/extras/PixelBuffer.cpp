@@ -2,6 +2,8 @@
 // integer alpha blend of one picture over another.
 #include "extras/PixelBuffer.h"
 
+#include <algorithm>
+
 // 75 dots per inch
 static const LONG s_nPelsPerMeter = 2952;
 
@@ -44,22 +46,18 @@ bool PixelBuffer::Resize(int nHeight, int nWidth, bool bFill, DWORD dwColor)
         Release();
         return true;
     }
-    // A picture larger than 4 GB cannot be held: refused rather than wrapped.
     ULONGLONG cbNeeded = (ULONGLONG)nWidth * (ULONGLONG)nHeight * 4;
-    if (cbNeeded > MAXDWORD)
-        return false;
     if (cbNeeded == m_cbPixels) {
         m_nWidth = nWidth;
         m_nHeight = nHeight;
         SetHeader();
     } else {
         Release();
-        DWORD *pPixels = (DWORD *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)cbNeeded);
-        if (!pPixels || !Attach(pPixels, (DWORD)cbNeeded, nWidth, nHeight)) {
-            if (pPixels)
-                HeapFree(GetProcessHeap(), 0, pPixels);
+        // A size past 4 GB is refused rather than wrapped into a small block.
+        DWORD *pPixels = cbNeeded <= MAXDWORD ? (DWORD *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)cbNeeded) : NULL;
+        if (!pPixels)
             return false;
-        }
+        Attach(pPixels, (DWORD)cbNeeded, nWidth, nHeight);
     }
     if (bFill)
         Fill(dwColor);
@@ -97,14 +95,8 @@ static DWORD Channel(DWORD dwPixel, int nShift)
 void PixelBuffer::BlendOver(const PixelBuffer &source, int nRows, int nColumns)
 {
     // Never past the end of either picture.
-    if (nRows > m_nHeight)
-        nRows = m_nHeight;
-    if (nRows > source.m_nHeight)
-        nRows = source.m_nHeight;
-    if (nColumns > m_nWidth)
-        nColumns = m_nWidth;
-    if (nColumns > source.m_nWidth)
-        nColumns = source.m_nWidth;
+    nRows = std::min({nRows, m_nHeight, source.m_nHeight});
+    nColumns = std::min({nColumns, m_nWidth, source.m_nWidth});
     for (int y = 0; y < nRows; y++) {
         for (int x = 0; x < nColumns; x++) {
             DWORD s = source.At(x, y), &d = At(x, y);
