@@ -54,6 +54,8 @@ void ZLBR_DlgZelbrant::OnMenuCommand()
         MessageBeep(0xFFFFFFFF);
     else if (GetFocus() != GetDlgItem(m_hWnd, IDOK))
         FocusMenuButton();
+    else
+        ShowMainMenu();
 }
 
 // Ends a drag without picking anything: the panel is left empty.

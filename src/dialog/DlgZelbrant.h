@@ -31,6 +31,11 @@ public:
     BOOL OnHelp();
     BOOL OnSysCommand();
 
+    // The Menu button's popup menu (extras/MainMenu.cpp): the chosen
+    // command, already carried out; 0 when dismissed, -1 when no menu could
+    // be built.
+    int ShowMainMenu();
+
     // Finder drag (FinderDrag.cpp)
     BOOL OnFinderButtonDown();
     BOOL OnFinderMouseMove();
@@ -93,6 +98,7 @@ private:
     void ShowFrameOption();
     void EnableIdleControls();
     void OnMenuCommand();
+    void SaveAllSettings();
     void AbandonFinderDrag();
     void OnOptionClicked(UINT nId);
     void OnKeepSelectedOnTopClicked();
