@@ -26,9 +26,15 @@ public:
     BOOL OnDestroy();
     void ShowFinderIcon(bool bIdle);
 
-    // Commands (DlgCommands.cpp, SystemCommands.cpp)
+    // Commands (DlgCommands.cpp; extras/SystemCommands.cpp)
     BOOL OnCommand();
+    BOOL OnHelp();
     BOOL OnSysCommand();
+
+    // The Menu button's popup menu (extras/MainMenu.cpp): the chosen
+    // command, already carried out; 0 when dismissed, -1 when no menu could
+    // be built.
+    int ShowMainMenu();
 
     // Finder drag (FinderDrag.cpp)
     BOOL OnFinderButtonDown();
@@ -92,6 +98,7 @@ private:
     void ShowFrameOption();
     void EnableIdleControls();
     void OnMenuCommand();
+    void SaveAllSettings();
     void AbandonFinderDrag();
     void OnOptionClicked(UINT nId);
     void OnKeepSelectedOnTopClicked();

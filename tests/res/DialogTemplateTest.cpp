@@ -95,10 +95,10 @@ static const Dialog ABOUT_BOX = {IDD_ABOUT, "À propos de Zelbrant", WS_POPUP | 
     {1026, "STATIC",  "Zelbrant\nVersion 0.0.0.0",                LABEL | SS_NOPREFIX, {34, 8, 172, 16}},
     {-1,   "STATIC",  "#140",                                                ICON, {6, 42, 20, 20}},
     {-1,   "STATIC",  "Conçu et réalisé par Morvane",                           LABEL, {34, 40, 76, 8}},
-    {1061, "SYSLINK", "<a href=\"https://zelbrant.morvane.com/\">https://zelbrant.morvane.com/</a>",
+    {1061, "SYSLINK", "<a href=\"https://zelbrant.example.org/\">https://zelbrant.example.org/</a>",
                                                                                    LINK, {38, 48, 170, 8}},
     {-1,   "STATIC",  "Autre collaborateur :",                                  LABEL, {34, 64, 72, 8}},
-    {213,  "SYSLINK", "<a href=\"https://www.lucien-arbour.ca/\">https://www.lucien-arbour.ca/</a>",
+    {213,  "SYSLINK", "<a href=\"https://lucien-arbour.example.net/\">https://lucien-arbour.example.net/</a>",
                                                                                    LINK, {38, 72, 170, 8}},
     {-1,   "STATIC",  "© 2026 Morvane.\nTous droits réservés.",                 LABEL, {34, 88, 114, 16}},
     {-1,   "STATIC",  "Si vous appréciez cette application, faites-le moi savoir en me faisant parvenir un "

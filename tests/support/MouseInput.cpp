@@ -63,6 +63,23 @@ bool MovePointerAlong(POINT pt)
     return MovePointerTo(pt);
 }
 
+static void SendKey(WORD wVk, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVk;
+    input.ki.wScan = (WORD)MapVirtualKeyA(wVk, MAPVK_VK_TO_VSC);
+    input.ki.dwFlags = dwFlags;
+    SendInput(1, &input, sizeof(input));
+    PumpMessagesFor(INPUT_PAUSE_MS);
+}
+
+void PressKey(WORD wVk)
+{
+    SendKey(wVk, 0);
+    SendKey(wVk, KEYEVENTF_KEYUP);
+}
+
 POINT CenterOf(HWND hwnd)
 {
     RECT rc = {};

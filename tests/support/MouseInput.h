@@ -17,6 +17,8 @@ const int DRAG_STEP_PIXELS = 8;
 bool MovePointerTo(POINT pt);
 void PressLeftButton();
 void ReleaseLeftButton();
+// Presses and releases a key, as a finger on the keyboard would.
+void PressKey(WORD wVk);
 // Moves the pointer from where it is to pt in steps of at most
 // DRAG_STEP_PIXELS, pausing after each; the buttons are left as they are.
 bool MovePointerAlong(POINT pt);

@@ -184,6 +184,7 @@ struct WindowQuery {
     DWORD dwProcessId;
     const char *pszClass;
     const char *pszCaption;
+    HWND hWndOwner;
     HWND hWndFound;
 };
 
@@ -198,13 +199,16 @@ static BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lParam)
         return TRUE;
     if (pQuery->pszCaption && WindowText(hwnd) != pQuery->pszCaption)
         return TRUE;
+    if (pQuery->hWndOwner && GetWindow(hwnd, GW_OWNER) != pQuery->hWndOwner)
+        return TRUE;
     pQuery->hWndFound = hwnd;
     return FALSE;
 }
 
-static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption, DWORD dwMilliseconds)
+static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption, HWND hWndOwner,
+                                 DWORD dwMilliseconds)
 {
-    WindowQuery query = {dwProcessId, pszClass, pszCaption, NULL};
+    WindowQuery query = {dwProcessId, pszClass, pszCaption, hWndOwner, NULL};
     DWORD dwStart = GetTickCount();
     for (;;) {
         EnumWindows(MatchProcessWindow, (LPARAM)&query);
@@ -214,9 +218,10 @@ static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const 
     }
 }
 
-HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds) const
+HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds,
+                                 HWND hWndOwner) const
 {
-    return WaitForProcessWindow(m_pi.dwProcessId, pszClass, pszCaption, dwMilliseconds);
+    return WaitForProcessWindow(m_pi.dwProcessId, pszClass, pszCaption, hWndOwner, dwMilliseconds);
 }
 
 std::string WindowText(HWND hwnd)
@@ -237,8 +242,8 @@ void DismissMessageBox(HWND hWndBox)
     PostMessageA(hWndBox, WM_COMMAND, IDOK, 0);
 }
 
-MessageBoxCatcher::MessageBoxCatcher(const char *pszCaption)
-    : m_strCaption(pszCaption), m_hThread(CreateThread(NULL, 0, Watch, this, 0, NULL))
+MessageBoxCatcher::MessageBoxCatcher(const char *pszCaption, HWND hWndOwner)
+    : m_pszCaption(pszCaption), m_hWndOwner(hWndOwner), m_hThread(CreateThread(NULL, 0, Watch, this, 0, NULL))
 {
 }
 
@@ -260,7 +265,8 @@ std::string MessageBoxCatcher::Text()
 DWORD WINAPI MessageBoxCatcher::Watch(void *pThis)
 {
     MessageBoxCatcher *pCatcher = (MessageBoxCatcher *)pThis;
-    HWND hWndBox = WaitForProcessWindow(GetCurrentProcessId(), "#32770", pCatcher->m_strCaption.c_str(), 15000);
+    HWND hWndBox =
+        WaitForProcessWindow(GetCurrentProcessId(), "#32770", pCatcher->m_pszCaption, pCatcher->m_hWndOwner, 15000);
     if (hWndBox) {
         pCatcher->m_strText = MessageBoxText(hWndBox);
         DismissMessageBox(hWndBox);

@@ -2,9 +2,11 @@
 #include "support/SoundSpy.h"
 
 typedef BOOL(WINAPI *PFN_PlaySoundA)(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
+typedef BOOL(WINAPI *PFN_MessageBeep)(UINT uType);
 
 static SoundSpy *s_pActiveSpy;
 static PFN_PlaySoundA s_pfnRealPlaySound;
+static PFN_MessageBeep s_pfnRealMessageBeep;
 
 // The import address table slot of this program that holds pfnTarget, from
 // the import descriptors of the named DLL; null when there is none.
@@ -37,7 +39,7 @@ static void WriteImportSlot(void **ppSlot, void *pfnValue)
     VirtualProtect(ppSlot, sizeof(*ppSlot), dwOldProtect, &dwOldProtect);
 }
 
-SoundSpy::SoundSpy() : m_ppImportSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
+SoundSpy::SoundSpy() : m_ppImportSlot(NULL), m_ppBeepSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
 {
     HMODULE hWinmm = GetModuleHandleA("winmm.dll");
     void *pfnPlaySound = hWinmm ? (void *)GetProcAddress(hWinmm, "PlaySoundA") : NULL;
@@ -49,6 +51,10 @@ SoundSpy::SoundSpy() : m_ppImportSlot(NULL), m_dwLastFlags(0), m_hLastModule(NUL
     s_pActiveSpy = this;
     s_pfnRealPlaySound = (PFN_PlaySoundA)pfnPlaySound;
     WriteImportSlot(m_ppImportSlot, (void *)RecordPlaySound);
+    s_pfnRealMessageBeep = (PFN_MessageBeep)(void *)GetProcAddress(GetModuleHandleA("user32.dll"), "MessageBeep");
+    m_ppBeepSlot = FindImportSlot("user32.dll", (void *)s_pfnRealMessageBeep);
+    if (m_ppBeepSlot)
+        WriteImportSlot(m_ppBeepSlot, (void *)RecordMessageBeep);
 }
 
 SoundSpy::~SoundSpy()
@@ -56,6 +62,8 @@ SoundSpy::~SoundSpy()
     if (!m_ppImportSlot)
         return;
     WriteImportSlot(m_ppImportSlot, (void *)s_pfnRealPlaySound);
+    if (m_ppBeepSlot)
+        WriteImportSlot(m_ppBeepSlot, (void *)s_pfnRealMessageBeep);
     s_pActiveSpy = NULL;
 }
 
@@ -82,6 +90,7 @@ HMODULE SoundSpy::LastModule() const
 void SoundSpy::Clear()
 {
     m_sounds.clear();
+    m_beeps.clear();
     m_dwLastFlags = 0;
     m_hLastModule = NULL;
 }
@@ -93,4 +102,15 @@ BOOL WINAPI SoundSpy::RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dw
     pSpy->m_dwLastFlags = dwFlags;
     pSpy->m_hLastModule = hModule;
     return s_pfnRealPlaySound(pszSound, hModule, dwFlags);
+}
+
+std::vector<UINT> SoundSpy::Beeps() const
+{
+    return m_beeps;
+}
+
+BOOL WINAPI SoundSpy::RecordMessageBeep(UINT uType)
+{
+    s_pActiveSpy->m_beeps.push_back(uType);
+    return s_pfnRealMessageBeep(uType);
 }

@@ -26,14 +26,19 @@ public:
     DWORD LastFlags() const;
     HMODULE LastModule() const;
     void Clear();
+    // The MessageBeep types asked for, oldest first; redirected alike.
+    std::vector<UINT> Beeps() const;
 
 private:
     SoundSpy(const SoundSpy &) = delete;
     SoundSpy &operator=(const SoundSpy &) = delete;
 
     static BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
+    static BOOL WINAPI RecordMessageBeep(UINT uType);
 
     void **m_ppImportSlot;
+    void **m_ppBeepSlot;
+    std::vector<UINT> m_beeps;
     std::vector<UINT> m_sounds;
     DWORD m_dwLastFlags;
     HMODULE m_hLastModule;
