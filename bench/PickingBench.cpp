@@ -1,8 +1,10 @@
-// How long the finder's work at one pointer move takes over a large window
-// tree: the hit-test followed by a panel refresh for the window already shown,
-// against the system's own hit-test descent measured in the same run; then the
-// dialog's whole move handler during a drag, inside one window and across
-// windows, with the drawing and text writing it causes.
+// How long the finder's work at one pointer move takes over a window tree of
+// another program (bench_targets.exe) and over large trees of the benchmark's
+// own process: the hit-test followed by a panel refresh for the window already
+// shown, against the system's own hit-test descent measured in the same run;
+// then the dialog's whole move handler during a drag, inside one window and
+// across windows, with the drawing and text writing it causes.
+#include "BenchTrees.h"
 #include "app/Application.h"
 #include "dialog/DlgZelbrant.h"
 #include "picking/HitTest.h"
@@ -11,9 +13,12 @@
 
 #include <algorithm>
 #include <stdio.h>
+#include <string.h>
+#include <string>
 #include <vector>
 
-static const int s_nTreeX = 40, s_nTreeY = 20, s_nTreeWidth = 1200, s_nTreeHeight = 960;
+// Where the trees of the benchmark's own process stand; the dialog covers part of them.
+static const RECT s_rcOwnTree = {40, 20, 1240, 980};
 
 static LARGE_INTEGER s_liFrequency;
 
@@ -35,85 +40,20 @@ static Percentiles Summarise(std::vector<double> samples)
     return p;
 }
 
-static HWND AddWindow(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, int y, int cx, int cy, int *pnCount)
+// Points spread over the tree's window, title bar included, from a fixed
+// sequence so that every run measures the same moves.
+static std::vector<POINT> SpreadPoints(HWND hWndTree, int nPoints)
 {
-    ++*pnCount;
-    return CreateWindowExA(0, pszClass, "Texte", WS_CHILD | WS_VISIBLE | dwStyle, x, y, cx, cy, hWndParent,
-                           (HMENU)(INT_PTR)(1000 + *pnCount), GetModuleHandleA(NULL), NULL);
-}
-
-// One panel holds about 50 windows on a 7 x 7 grid of cells: a group box with
-// check boxes and a radio button in it, push buttons, static texts, edits, a
-// hidden button, and a nested panel with controls of its own.
-static void FillPanel(HWND hWndPanel, int cx, int cy, int nWanted, int *pnCount)
-{
-    int cxCell = std::max(1, cx / 7), cyCell = std::max(1, cy / 7);
-    AddWindow(hWndPanel, "Button", BS_GROUPBOX, 0, 0, 3 * cxCell, 3 * cyCell, pnCount);
-    for (int i = 0; i < 49 && *pnCount < nWanted; i++) {
-        int x = (i % 7) * cxCell, y = (i / 7) * cyCell;
-        bool bInGroup = i % 7 < 3 && i / 7 < 3;
-        if (bInGroup)
-            AddWindow(hWndPanel, "Button", i == 8 ? BS_AUTORADIOBUTTON : BS_AUTOCHECKBOX, x + 1, y + 1, cxCell - 2,
-                      cyCell - 2, pnCount);
-        else if (i == 48) {
-            HWND hWndNested = AddWindow(hWndPanel, "Static", 0, x, y, cxCell, cyCell, pnCount);
-            for (int j = 0; j < 4 && *pnCount < nWanted; j++)
-                AddWindow(hWndNested, j % 2 ? "Edit" : "Button", 0, (j % 2) * cxCell / 2, (j / 2) * cyCell / 2,
-                          cxCell / 2, cyCell / 2, pnCount);
-        } else if (i == 47) {
-            HWND hWndHidden = AddWindow(hWndPanel, "Button", BS_PUSHBUTTON, x, y, cxCell, cyCell, pnCount);
-            ShowWindow(hWndHidden, SW_HIDE);
-        } else {
-            static const char *const s_apszClasses[] = {"Button", "Static", "Edit"};
-            AddWindow(hWndPanel, s_apszClasses[i % 3], i % 3 == 0 ? (DWORD)BS_PUSHBUTTON : 0, x, y, cxCell, cyCell,
-                      pnCount);
-        }
-    }
-}
-
-// A topmost window holding nWanted child windows in panels laid out on a grid.
-static HWND BuildTree(int nWanted)
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(NULL);
-    wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-    wc.lpszClassName = "ZelbrantBenchTree";
-    RegisterClassA(&wc);
-    HWND hWndTree = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "Arbre", WS_POPUP, s_nTreeX,
-                                    s_nTreeY, s_nTreeWidth, s_nTreeHeight, NULL, NULL, wc.hInstance, NULL);
-
-    int nPanels = (nWanted + 50) / 51;
-    int nColumns = 1;
-    while (nColumns * nColumns < nPanels)
-        nColumns++;
-    int nRows = (nPanels + nColumns - 1) / nColumns;
-    int cxPanel = s_nTreeWidth / nColumns, cyPanel = s_nTreeHeight / nRows;
-    int nCount = 0;
-    for (int i = 0; i < nPanels && nCount < nWanted; i++) {
-        int x = (i % nColumns) * cxPanel, y = (i / nColumns) * cyPanel;
-        HWND hWndPanel = AddWindow(hWndTree, "Static", 0, x, y, cxPanel, cyPanel, &nCount);
-        FillPanel(hWndPanel, cxPanel, cyPanel, nWanted, &nCount);
-    }
-    SetWindowPos(hWndTree, NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    return hWndTree;
-}
-
-// Points spread over the tree window, from a fixed sequence so that every run
-// measures the same moves.
-static std::vector<POINT> SpreadPoints(int nPoints)
-{
+    RECT rc;
+    GetWindowRect(hWndTree, &rc);
     std::vector<POINT> points;
     unsigned int nSeed = 12345;
     for (int i = 0; i < nPoints; i++) {
         nSeed = nSeed * 1103515245u + 12345u;
-        int x = (int)((nSeed >> 8) % s_nTreeWidth);
+        int x = (int)((nSeed >> 8) % (unsigned)(rc.right - rc.left));
         nSeed = nSeed * 1103515245u + 12345u;
-        int y = (int)((nSeed >> 8) % s_nTreeHeight);
-        POINT pt = {s_nTreeX + x, s_nTreeY + y};
+        int y = (int)((nSeed >> 8) % (unsigned)(rc.bottom - rc.top));
+        POINT pt = {rc.left + x, rc.top + y};
         points.push_back(pt);
     }
     return points;
@@ -170,44 +110,51 @@ static void PrintBreakdown(HWND hWndTree)
            Microseconds(liStart, liEnd) / nCalls);
 }
 
-// Per-call costs of the queries that one panel refresh makes.
+// Prints the mean time of one call of query, over many calls.
+template <class Query> static void PrintCallCost(const char *pszWhat, Query query)
+{
+    const int nCalls = 1000;
+    LARGE_INTEGER liStart, liEnd;
+    QueryPerformanceCounter(&liStart);
+    for (int i = 0; i < nCalls; i++)
+        query();
+    QueryPerformanceCounter(&liEnd);
+    printf("  %-52s %9.1f us\n", pszWhat, Microseconds(liStart, liEnd) / nCalls);
+}
+
+// Per-call costs of the queries that one panel refresh makes on the dialog.
 static void PrintPanelBreakdown(ZLBR_DlgZelbrant *pDlg)
 {
-    const int nCalls = 2000;
-    LARGE_INTEGER liStart, liEnd;
-    printf("Per call, averaged over %d calls:\n", nCalls);
-
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        QueryWindowText(pDlg->m_hWndInfoRect);
-    QueryPerformanceCounter(&liEnd);
-    printf("  QueryWindowText of an edit of the panel: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
-
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        GetDlgItem(pDlg->m_hWnd, IDC_LABEL_RECT);
-    QueryPerformanceCounter(&liEnd);
-    printf("  GetDlgItem of a label: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
-
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        GetFocus();
-    QueryPerformanceCounter(&liEnd);
-    printf("  GetFocus: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
-
+    printf("Per call, on the dialog's own controls:\n");
+    PrintCallCost("QueryWindowText of an edit of the panel", [&] { QueryWindowText(pDlg->m_hWndInfoRect); });
+    PrintCallCost("GetDlgItem of a label", [&] { GetDlgItem(pDlg->m_hWnd, IDC_LABEL_RECT); });
+    PrintCallCost("GetFocus", [] { GetFocus(); });
     WINDOWINFO wi = {};
     wi.cbSize = sizeof wi;
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        GetWindowInfo(pDlg->m_hWndCopy, &wi);
-    QueryPerformanceCounter(&liEnd);
-    printf("  GetWindowInfo: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
+    PrintCallCost("GetWindowInfo", [&] { GetWindowInfo(pDlg->m_hWndCopy, &wi); });
+    PrintCallCost("IsDlgButtonChecked", [&] { IsDlgButtonChecked(pDlg->m_hWnd, IDC_KEEP_SELECTED_ON_TOP); });
+}
 
-    QueryPerformanceCounter(&liStart);
-    for (int i = 0; i < nCalls; i++)
-        IsDlgButtonChecked(pDlg->m_hWnd, IDC_KEEP_SELECTED_ON_TOP);
-    QueryPerformanceCounter(&liEnd);
-    printf("  IsDlgButtonChecked: %.1f us\n", Microseconds(liStart, liEnd) / nCalls);
+// Per-call costs of the queries that the hit-test and the panel make on a
+// window of the tree.
+static void PrintWindowQueryCosts(HWND hWnd)
+{
+    printf("  per call, on a window of the tree:\n");
+    RECT rc;
+    POINT pt = {0, 0};
+    char szClass[257];
+    WINDOWINFO wi = {};
+    wi.cbSize = sizeof wi;
+    PrintCallCost("  IsWindow", [&] { IsWindow(hWnd); });
+    PrintCallCost("  IsWindowVisible", [&] { IsWindowVisible(hWnd); });
+    PrintCallCost("  GetWindowRect", [&] { GetWindowRect(hWnd, &rc); });
+    PrintCallCost("  ScreenToClient", [&] { ScreenToClient(hWnd, &pt); });
+    PrintCallCost("  GetWindow", [&] { GetWindow(hWnd, GW_HWNDNEXT); });
+    PrintCallCost("  GetWindowLongA", [&] { GetWindowLongA(hWnd, GWL_STYLE); });
+    PrintCallCost("  GetParent", [&] { GetParent(hWnd); });
+    PrintCallCost("  GetClassNameA", [&] { GetClassNameA(hWnd, szClass, sizeof szClass); });
+    PrintCallCost("  GetWindowInfo", [&] { GetWindowInfo(hWnd, &wi); });
+    PrintCallCost("  QueryWindowText", [&] { QueryWindowText(hWnd); });
 }
 
 // The panel refresh for a window it already shows, in both modes of the
@@ -303,10 +250,9 @@ static void MeasureDrag(ZLBR_DlgZelbrant *pDlg, const std::vector<POINT> &points
     SendMessageA(pDlg->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(pDlg->m_rcFinderIcon.left, pDlg->m_rcFinderIcon.top));
 }
 
-static void MeasureTree(int nControls, int nPoints, ZLBR_DlgZelbrant *pDlg)
+static void MeasureTree(const char *pszWhat, HWND hWndTree, int nPoints, ZLBR_DlgZelbrant *pDlg)
 {
-    HWND hWndTree = BuildTree(nControls);
-    std::vector<POINT> points = SpreadPoints(nPoints);
+    std::vector<POINT> points = SpreadPoints(hWndTree, nPoints);
     std::vector<double> finds, baseline, movesRootOff, movesRootOn, updatesRootOff, updatesRootOn;
     int nAgree = 0;
     for (const POINT &pt : points) {
@@ -331,24 +277,75 @@ static void MeasureTree(int nControls, int nPoints, ZLBR_DlgZelbrant *pDlg)
         movesRootOn.push_back(dFind + dUpdateRootOn);
     }
 
-    printf("%d controls, %d points (the system's descent finds the same window at %d of them)\n", nControls, nPoints,
-           nAgree);
+    printf("%s, %d points (the system's descent finds the same window at %d of them)\n", pszWhat, nPoints, nAgree);
     PrintLine("one move, AutoFindRootParent off:", movesRootOff);
     PrintLine("one move, AutoFindRootParent on:", movesRootOn);
     PrintLine("  FindWindowAtPoint:", finds);
     PrintLine("  UpdateWindowInfo, unchanged, AutoFindRootParent off:", updatesRootOff);
     PrintLine("  UpdateWindowInfo, unchanged, AutoFindRootParent on:", updatesRootOn);
     PrintLine("baseline, WindowFromPoint + ChildWindowFromPointEx:", baseline);
-    Percentiles move = Summarise(movesRootOff), base = Summarise(baseline);
+    Percentiles move = Summarise(movesRootOff), find = Summarise(finds), base = Summarise(baseline);
+    printf("  ratio of the hit-test to the baseline: median %.1f, p99 %.1f\n", find.dMedian / base.dMedian,
+           find.dP99 / base.dP99);
     printf("  ratio of a move (option off) to the baseline: median %.1f, p99 %.1f\n", move.dMedian / base.dMedian,
            move.dP99 / base.dP99);
     PrintBreakdown(hWndTree);
+    PrintWindowQueryCosts(FindWindowAtPoint(points[0].x, points[0].y));
     MeasureDrag(pDlg, points);
+}
+
+// A tree of the benchmark's own process, which Wine answers mostly without
+// asking its server.
+static void MeasureOwnTree(int nControls, int nPoints, ZLBR_DlgZelbrant *pDlg)
+{
+    RegisterTreeClass("ZelbrantBenchTree", DefWindowProcA);
+    HWND hWndTree = BuildWideTree("ZelbrantBenchTree", "Arbre", s_rcOwnTree, nControls);
+    char szWhat[64];
+    snprintf(szWhat, sizeof szWhat, "own process, %d controls", nControls);
+    MeasureTree(szWhat, hWndTree, nPoints, pDlg);
     DestroyWindow(hWndTree);
 }
 
-int main()
+// Starts bench_targets.exe from the benchmark's folder with the shape at rc,
+// measures its tree once it shows, and closes it.
+static void MeasureOtherProcess(const char *pszShape, const char *pszWhat, const RECT &rc, int nPoints,
+                                ZLBR_DlgZelbrant *pDlg)
 {
+    char szPath[MAX_PATH];
+    DWORD cch = GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    std::string strCommand(szPath, cch);
+    strCommand = "\"" + strCommand.substr(0, strCommand.find_last_of('\\') + 1) + "bench_targets.exe\"";
+    char szArguments[96];
+    snprintf(szArguments, sizeof szArguments, " %s %ld %ld %ld %ld", pszShape, rc.left, rc.top, rc.right, rc.bottom);
+    strCommand += szArguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    if (!CreateProcessA(NULL, &strCommand[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+        printf("bench_targets.exe could not be started\n");
+        return;
+    }
+    HWND hWndTree = NULL;
+    for (int i = 0; i < 300 && !(hWndTree && IsWindowVisible(hWndTree)); i++) {
+        Sleep(50);
+        hWndTree = FindWindowA(BENCH_TARGET_CLASS, pszShape);
+    }
+    if (hWndTree && IsWindowVisible(hWndTree)) {
+        Sleep(200); // lets it paint before the measures
+        MeasureTree(pszWhat, hWndTree, nPoints, pDlg);
+        PostMessageA(hWndTree, WM_CLOSE, 0, 0);
+    } else
+        printf("%s: bench_targets.exe showed no window\n", pszWhat);
+    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
+// With an argument (own, dialog, tabbed or wide), measures only those trees.
+int main(int argc, char **argv)
+{
+    auto isWanted = [&](const char *pszPart) { return argc < 2 || strcmp(argv[1], pszPart) == 0; };
     if (!theApplication.InitInstance(GetModuleHandleA(NULL), GetCommandLineA(), SW_SHOWNORMAL))
         return theApplication.m_nExitCode;
     QueryPerformanceFrequency(&s_liFrequency);
@@ -363,8 +360,26 @@ int main()
     CountSetTexts(&dlg);
     PrintPanelBreakdown(&dlg);
     // Fewer points in the large tree: a search there takes a hundred times longer under Wine.
-    MeasureTree(1000, 2000, &dlg);
-    MeasureTree(10000, 300, &dlg);
+    if (isWanted("own")) {
+        MeasureOwnTree(1000, 2000, &dlg);
+        MeasureOwnTree(10000, 300, &dlg);
+    }
+
+    // The trees of another program stand left of the dialog, which is moved
+    // to the right edge of the screen so that it covers none of them.
+    RECT rcDlg;
+    GetWindowRect(hWndDlg, &rcDlg);
+    int cxScreen = GetSystemMetrics(SM_CXSCREEN), cyScreen = GetSystemMetrics(SM_CYSCREEN);
+    SetWindowPos(hWndDlg, NULL, cxScreen - (rcDlg.right - rcDlg.left), 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int nRight = cxScreen - (rcDlg.right - rcDlg.left) - 10;
+    const RECT rcDialog = {20, 20, 540, 440}, rcTabbed = {20, 20, 640, 540}, rcWide = {0, 0, nRight, cyScreen - 20};
+    if (isWanted(BENCH_SHAPE_DIALOG))
+        MeasureOtherProcess(BENCH_SHAPE_DIALOG, "other process, dialog of 50 controls", rcDialog, 1000, &dlg);
+    if (isWanted(BENCH_SHAPE_TABBED))
+        MeasureOtherProcess(BENCH_SHAPE_TABBED, "other process, 6 tab pages of 40 controls", rcTabbed, 1000, &dlg);
+    if (isWanted(BENCH_SHAPE_WIDE))
+        MeasureOtherProcess(BENCH_SHAPE_WIDE, "other process, 1,000 controls", rcWide, 300, &dlg);
 
     DestroyWindow(hWndDlg);
     theApplication.ExitInstance();

@@ -3,19 +3,30 @@
 #include "picking/HitTest.h"
 
 #include "picking/ClientRect.h"
+#include "picking/WindowStyle.h"
+
+#include <vector>
 
 static const char s_szButtonClass[] = "Button";
+
+// A session holds at most 65,536 window handles: a walk through more windows
+// than that is going round in circles in a tree that changes under it.
+static const int s_nMaxWalkSteps = 65536;
+// Far deeper than windows nest: beyond it, the levels go round in circles in
+// a tree whose windows change parents during the search.
+static const int s_nMaxLevels = 256;
 
 // A button with any of the three lowest style bits set (group boxes, check
 // boxes, radio buttons and the like) stays taken but lets the windows
 // enumerated after it replace it: a group box's rectangle covers the controls
-// placed in it, and must not hide them.
-static bool LetsLaterWindowsReplaceIt(HWND hwnd)
+// placed in it, and must not hide them. The class is read only when the style
+// can matter: another program's window answers that through the window manager.
+static bool LetsLaterWindowsReplaceIt(HWND hwnd, LONG lStyle)
 {
-    char szClass[257] = "";
-    if (!GetClassNameA(hwnd, szClass, sizeof szClass))
+    if ((lStyle & 7) == 0)
         return false;
-    return lstrcmpiA(szClass, s_szButtonClass) == 0 && (GetWindowLongA(hwnd, GWL_STYLE) & 7) != 0;
+    char szClass[257] = "";
+    return GetClassNameA(hwnd, szClass, sizeof szClass) && lstrcmpiA(szClass, s_szButtonClass) == 0;
 }
 
 BOOL CALLBACK ChildHitProc(HWND hwnd, LPARAM lParam)
@@ -35,7 +46,77 @@ BOOL CALLBACK ChildHitProc(HWND hwnd, LPARAM lParam)
         return TRUE;
 
     pSearch->m_hWndFound = hwnd;
-    return LetsLaterWindowsReplaceIt(hwnd) ? TRUE : FALSE;
+    return LetsLaterWindowsReplaceIt(hwnd, GetWindowLongA(hwnd, GWL_STYLE)) ? TRUE : FALSE;
+}
+
+// GetWindow that tells a window gone from a window without such a relative.
+static bool GetRelative(HWND hWnd, UINT uCmd, HWND *phWndRelative)
+{
+    SetLastError(0);
+    *phWndRelative = GetWindow(hWnd, uCmd);
+    return *phWndRelative || GetLastError() == 0;
+}
+
+// The search of one level as ChildHitProc makes it over EnumChildWindows, in
+// the same order (each window before its descendants, siblings from the top of
+// the Z order down), with fewer questions per window: the point already lies
+// in the level's client area, so a window holds it exactly when its screen
+// rectangle does; only a window holding it, or having children, is asked for
+// its style; a hidden window's subtree is skipped whole, since none of its
+// windows is visible. hWnd is the level window's first child. False when the
+// tree changed under the walk: a window vanished, the walk ran too long or
+// left the level's window.
+static bool WalkDescendants(ChildHitSearch *pSearch, POINT ptScreen, HWND hWnd)
+{
+    std::vector<HWND> ancestors; // those of hWnd below the level's window
+    for (int nSteps = 0; hWnd; nSteps++) {
+        RECT rcWindow;
+        if (nSteps == s_nMaxWalkSteps || !GetWindowRect(hWnd, &rcWindow))
+            return false;
+        LONG lStyle = 0;
+        bool bStyleRead = PtInRect(&rcWindow, ptScreen);
+        if (bStyleRead) {
+            if (!ReadWindowLong(hWnd, GWL_STYLE, &lStyle))
+                return false;
+            if (lStyle & WS_VISIBLE) {
+                pSearch->m_hWndFound = hWnd;
+                if (!LetsLaterWindowsReplaceIt(hWnd, lStyle))
+                    break;
+            }
+        }
+        HWND hWndNext;
+        if (!GetRelative(hWnd, GW_CHILD, &hWndNext) ||
+            (hWndNext && !bStyleRead && !ReadWindowLong(hWnd, GWL_STYLE, &lStyle)))
+            return false;
+        if (hWndNext && (lStyle & WS_VISIBLE)) {
+            ancestors.push_back(hWnd);
+            hWnd = hWndNext;
+            continue;
+        }
+        // Past hWnd's subtree: its next sibling, or that of its nearest
+        // ancestor that has one.
+        for (;;) {
+            if (!GetRelative(hWnd, GW_HWNDNEXT, &hWndNext))
+                return false;
+            if (hWndNext || ancestors.empty())
+                break;
+            hWnd = ancestors.back();
+            ancestors.pop_back();
+        }
+        hWnd = hWndNext;
+    }
+    return !pSearch->m_hWndFound || IsChild(pSearch->m_hWndCurrent, pSearch->m_hWndFound);
+}
+
+// Every level would map the point and the rectangles by ScreenToClient: a
+// shift, which keeps whether a rectangle holds the point, or in a right-to-left
+// layout a mirror, which turns every rectangle's left edge past its right one,
+// so that none holds the point.
+static bool IsMirrored(HWND hWnd, POINT ptScreen, POINT ptClient)
+{
+    POINT ptRight = {ptScreen.x + 1, ptScreen.y};
+    ScreenToClient(hWnd, &ptRight);
+    return ptRight.x < ptClient.x;
 }
 
 HWND FindWindowAtPoint(int x, int y)
@@ -49,8 +130,17 @@ HWND FindWindowAtPoint(int x, int y)
     HWND hWndCurrent = GetAncestor(hWndSystem, GA_ROOT);
     if (!hWndCurrent)
         return NULL;
+    // Below a hidden window no window is visible. Deeper levels start from a
+    // window that the search found visible.
+    if (!IsWindowVisible(hWndCurrent))
+        return hWndCurrent;
 
-    for (;;) {
+    for (int nLevel = 0; nLevel < s_nMaxLevels; nLevel++) {
+        // A window without children, or gone, is the answer; most searches
+        // end at such a control.
+        HWND hWndChild = GetWindow(hWndCurrent, GW_CHILD);
+        if (!hWndChild)
+            return hWndCurrent;
         ChildHitSearch search;
         search.m_hWndFound = NULL;
         SetRect(&search.m_rcClip, 0, 0, 1, 1);
@@ -58,9 +148,16 @@ HWND FindWindowAtPoint(int x, int y)
         ScreenToClient(hWndCurrent, &search.m_ptPoint);
         search.m_hWndCurrent = hWndCurrent;
         GetClientRect(hWndCurrent, &search.m_rcClip);
-        EnumChildWindows(hWndCurrent, ChildHitProc, (LPARAM)&search);
+        // Windows are cut to the client area: outside it none holds the point.
+        if (!PtInRect(&search.m_rcClip, search.m_ptPoint) || IsMirrored(hWndCurrent, ptScreen, search.m_ptPoint))
+            return hWndCurrent;
+        if (!WalkDescendants(&search, ptScreen, hWndChild)) {
+            search.m_hWndFound = NULL;
+            EnumChildWindows(hWndCurrent, ChildHitProc, (LPARAM)&search);
+        }
         if (!search.m_hWndFound)
             return hWndCurrent;
         hWndCurrent = search.m_hWndFound;
     }
+    return hWndCurrent;
 }

@@ -18,5 +18,6 @@ struct ChildHitSearch {
 // check the result with IsWindow before use.
 HWND FindWindowAtPoint(int x, int y);
 
-// EnumChildWindows callback of one search level; lParam is its ChildHitSearch.
+// EnumChildWindows callback of one search level, for a level whose tree
+// changed while it was walked; lParam is its ChildHitSearch.
 BOOL CALLBACK ChildHitProc(HWND hwnd, LPARAM lParam);

@@ -69,16 +69,33 @@ static std::string FormatRectangle(const RECT &rc)
 }
 
 // The last window of the parent chain of hWndPointed (its owner chain for a
-// pop-up window); false when the dialog is on that chain: its own controls and
-// the windows it owns are never shown.
-static bool FindRootOutsideDialog(HWND hWndPointed, HWND hWndDialog, HWND *phWndRoot)
+// pop-up window), and hWndPointed's parent, null when it has none; false when
+// the dialog is on that chain above hWndPointed: its own controls and the
+// windows it owns are never shown.
+static bool FindRootOutsideDialog(HWND hWndPointed, HWND hWndDialog, HWND *phWndRoot, HWND *phWndParent)
 {
-    for (HWND hWnd = hWndPointed; hWnd; hWnd = GetParent(hWnd)) {
+    *phWndRoot = hWndPointed;
+    *phWndParent = GetParent(hWndPointed);
+    for (HWND hWnd = *phWndParent; hWnd; hWnd = GetParent(hWnd)) {
         if (hWnd == hWndDialog)
             return false;
         *phWndRoot = hWnd;
     }
     return true;
+}
+
+// The labels 301 to 308, looked up once per dialog: GetDlgItem asks the window
+// manager for the dialog's whole list of children at every call, and the
+// labels live as long as their dialog.
+static const HWND *PanelLabels(HWND hWndDialog)
+{
+    static HWND s_hWndDialog, s_ahWndLabels[PANEL_VALUES];
+    if (hWndDialog != s_hWndDialog || !IsWindow(s_ahWndLabels[0])) {
+        s_hWndDialog = hWndDialog;
+        for (int i = 0; i < PANEL_VALUES; i++)
+            s_ahWndLabels[i] = GetDlgItem(hWndDialog, IDC_LABEL_TITLE + i);
+    }
+    return s_ahWndLabels;
 }
 
 // The eight texts, in the order of the edits 201 to 208. The rectangle is
@@ -117,9 +134,9 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
                                            m_hWndInfoStyle, m_hWndInfoExStyle, m_hWndInfoParent, m_hWndInfoRect};
     std::string astrTexts[PANEL_VALUES];
 
-    HWND hWndRoot = NULL;
+    HWND hWndRoot = NULL, hWndPointedParent = NULL;
     bool bShown = hWndPointed && IsWindow(hWndPointed) && hWndPointed != m_hWnd &&
-                  FindRootOutsideDialog(hWndPointed, m_hWnd, &hWndRoot);
+                  FindRootOutsideDialog(hWndPointed, m_hWnd, &hWndRoot, &hWndPointedParent);
     HWND hWndShown = m_bAutoFindRootParent ? hWndRoot : hWndPointed;
     char szClass[257] = "";
     WINDOWINFO wi = {};
@@ -130,7 +147,8 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
     if (bShown) {
         m_hWndPointed = hWndPointed;
         m_hWndRoot = hWndRoot;
-        HWND hWndParent = GetParent(hWndShown);
+        // The root is the window of the chain that has no parent.
+        HWND hWndParent = m_bAutoFindRootParent ? NULL : hWndPointedParent;
         bHasParent = hWndParent != NULL;
         m_bSelectedOnTop = (wi.dwExStyle & WS_EX_TOPMOST) != 0;
         FormatWindowInfo(hWndShown, hWndRoot, hWndParent, szClass, wi, astrTexts);
@@ -141,18 +159,19 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
     }
 
     // The focus must not stay on a control that is emptied or disabled now.
-    HWND hWndFocus = GetFocus();
-    bool bMoveFocus = !bShown && hWndFocus &&
-                      (hWndFocus == m_hWndKeepSelectedOnTop || hWndFocus == m_hWndCopy ||
-                       std::find(ahWndEdits, ahWndEdits + PANEL_VALUES, hWndFocus) != ahWndEdits + PANEL_VALUES);
+    HWND hWndFocus = bShown ? NULL : GetFocus();
+    bool bMoveFocus =
+        hWndFocus && (hWndFocus == m_hWndKeepSelectedOnTop || hWndFocus == m_hWndCopy ||
+                      std::find(ahWndEdits, ahWndEdits + PANEL_VALUES, hWndFocus) != ahWndEdits + PANEL_VALUES);
 
     WritePanelTexts(ahWndEdits, astrTexts);
-    for (int nId = IDC_LABEL_TITLE; nId <= IDC_LABEL_RECT; nId++)
-        SetControlEnabled(GetDlgItem(m_hWnd, nId), bShown);
+    const HWND *phWndLabels = PanelLabels(m_hWnd);
+    for (int i = 0; i < PANEL_VALUES; i++)
+        SetControlEnabled(phWndLabels[i], bShown);
     // Only a window without parent or owner can be made topmost.
     SetControlEnabled(m_hWndKeepSelectedOnTop, bShown && !bHasParent);
-    if ((IsDlgButtonChecked(m_hWnd, IDC_KEEP_SELECTED_ON_TOP) == BST_CHECKED) != m_bSelectedOnTop)
-        CheckDlgButton(m_hWnd, IDC_KEEP_SELECTED_ON_TOP, m_bSelectedOnTop ? BST_CHECKED : BST_UNCHECKED);
+    if ((SendMessageA(m_hWndKeepSelectedOnTop, BM_GETCHECK, 0, 0) == BST_CHECKED) != m_bSelectedOnTop)
+        SendMessageA(m_hWndKeepSelectedOnTop, BM_SETCHECK, m_bSelectedOnTop ? BST_CHECKED : BST_UNCHECKED, 0);
     SetControlEnabled(m_hWndCopy, bShown);
     if (bMoveFocus)
         FocusMenuButton();
