@@ -110,6 +110,12 @@ void ZLBR_DlgZelbrant::SetControlEnabled(HWND hWndControl, bool bEnable)
         EnableWindow(hWndControl, bEnable);
 }
 
+void ZLBR_DlgZelbrant::SetControlChecked(UINT nId, bool bCheck)
+{
+    if ((IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED) != bCheck)
+        CheckDlgButton(m_hWnd, nId, bCheck ? BST_CHECKED : BST_UNCHECKED);
+}
+
 void ZLBR_DlgZelbrant::FocusMenuButton()
 {
     SendMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(m_hWnd, IDOK), TRUE);

@@ -17,7 +17,9 @@ public:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnMessage();
 
+    // Enable or check a control only when its state differs.
     void SetControlEnabled(HWND hWndControl, bool bEnable);
+    void SetControlChecked(UINT nId, bool bCheck);
     void FocusMenuButton();
 
     // Start and end of the dialog (DlgInit.cpp)
@@ -48,6 +50,8 @@ public:
     // they drew, and EraseFrame leaves m_hWndFramed null in every case.
     bool DrawFrame(HWND hWnd);
     bool EraseFrame();
+    // Erases the frame when one is shown and the frame is in use.
+    void EraseFrameIfShown();
 
     // The information panel (picking/InfoPanel.cpp), its one writer: shows the
     // pointed window, or its root with AutoFindRootParent, and nothing for
@@ -89,8 +93,9 @@ private:
     void CollectControlHandles();
     void RecordFinderIconRect();
     void PlaceDialog();
+    void ApplyKeepDialogOnTop(const POINT *pptPlace);
     void ShowFrameOption();
-    void EnableIdleControls();
+    void ShowDragControls(bool bDragging);
     void OnMenuCommand();
     void AbandonFinderDrag();
     void OnOptionClicked(UINT nId);

@@ -2,6 +2,7 @@
 // value formats, and the panel's texts, check box and enabled states.
 #include "picking/InfoPanel.h"
 
+#include "app/WindowStyle.h"
 #include "dialog/DlgZelbrant.h"
 #include "picking/ClientRect.h"
 #include "res/resource.h"
@@ -68,19 +69,6 @@ static std::string FormatRectangle(const RECT &rc)
     return sz;
 }
 
-// The last window of the parent chain of hWndPointed (its owner chain for a
-// pop-up window); false when the dialog is on that chain: its own controls and
-// the windows it owns are never shown.
-static bool FindRootOutsideDialog(HWND hWndPointed, HWND hWndDialog, HWND *phWndRoot)
-{
-    for (HWND hWnd = hWndPointed; hWnd; hWnd = GetParent(hWnd)) {
-        if (hWnd == hWndDialog)
-            return false;
-        *phWndRoot = hWnd;
-    }
-    return true;
-}
-
 // The eight texts, in the order of the edits 201 to 208. The rectangle is
 // relative to the root's client area unless the shown window is the root.
 static void FormatWindowInfo(HWND hWndShown, HWND hWndRoot, HWND hWndParent, const char *pszClass, const WINDOWINFO &wi,
@@ -117,9 +105,9 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
                                            m_hWndInfoStyle, m_hWndInfoExStyle, m_hWndInfoParent, m_hWndInfoRect};
     std::string astrTexts[PANEL_VALUES];
 
-    HWND hWndRoot = NULL;
-    bool bShown = hWndPointed && IsWindow(hWndPointed) && hWndPointed != m_hWnd &&
-                  FindRootOutsideDialog(hWndPointed, m_hWnd, &hWndRoot);
+    // The dialog's own controls and the windows it owns are never shown.
+    HWND hWndRoot = hWndPointed && IsWindow(hWndPointed) ? FindParentChainEnd(hWndPointed, m_hWnd) : NULL;
+    bool bShown = hWndRoot != NULL;
     HWND hWndShown = m_bAutoFindRootParent ? hWndRoot : hWndPointed;
     char szClass[257] = "";
     WINDOWINFO wi = {};
@@ -151,8 +139,7 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
         SetControlEnabled(GetDlgItem(m_hWnd, nId), bShown);
     // Only a window without parent or owner can be made topmost.
     SetControlEnabled(m_hWndKeepSelectedOnTop, bShown && !bHasParent);
-    if ((IsDlgButtonChecked(m_hWnd, IDC_KEEP_SELECTED_ON_TOP) == BST_CHECKED) != m_bSelectedOnTop)
-        CheckDlgButton(m_hWnd, IDC_KEEP_SELECTED_ON_TOP, m_bSelectedOnTop ? BST_CHECKED : BST_UNCHECKED);
+    SetControlChecked(IDC_KEEP_SELECTED_ON_TOP, m_bSelectedOnTop);
     SetControlEnabled(m_hWndCopy, bShown);
     if (bMoveFocus)
         FocusMenuButton();
