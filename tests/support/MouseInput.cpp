@@ -1,41 +1,37 @@
-// Mouse and keyboard input through SendInput, and message pumping for tests.
+// Mouse input through SendInput, and message pumping for tests.
 #include "support/MouseInput.h"
 
 #include <stdlib.h>
 
 #include <algorithm>
 
-// Absolute coordinates span 0..65535 over the primary screen and the system
-// maps them back with floor(n * width / 65536): aiming at the middle of the
-// pixel lands on it whatever the screen's width.
-static LONG NormalizedCoordinate(LONG nPixel, int nScreenSize)
+// Absolute coordinates span 0..65535 over the primary screen; aiming at the
+// middle of the pixel lands on it whatever the screen's size.
+static LONG Normalized(LONG nPixel, int nScreenSize)
 {
     return (LONG)(((LONGLONG)(2 * nPixel + 1) * 65536) / (2 * nScreenSize));
 }
 
+// The pause lets the receiving program handle the events one by one.
 static void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = dwFlags;
+    input.mi = {dx, dy, 0, dwFlags, 0, 0};
     SendInput(1, &input, sizeof(input));
-    PumpMessagesFor(INPUT_PAUSE_MS);
-}
-
-static bool PointerIsAt(POINT pt)
-{
-    POINT ptCursor;
-    return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y;
+    PumpMessagesFor(15);
 }
 
 bool MovePointerTo(POINT pt)
 {
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, NormalizedCoordinate(pt.x, GetSystemMetrics(SM_CXSCREEN)),
-              NormalizedCoordinate(pt.y, GetSystemMetrics(SM_CYSCREEN)));
-    // Windows applies injected input on a thread of its own.
-    return WaitUntil([pt] { return PointerIsAt(pt); }, 1000);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalized(pt.x, GetSystemMetrics(SM_CXSCREEN)),
+              Normalized(pt.y, GetSystemMetrics(SM_CYSCREEN)));
+    return WaitUntil(
+        [pt] {
+            POINT ptCursor;
+            return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y;
+        },
+        1000);
 }
 
 void PressLeftButton()
@@ -51,13 +47,10 @@ void ReleaseLeftButton()
 bool MovePointerAlong(POINT pt)
 {
     POINT ptFrom;
-    if (!GetCursorPos(&ptFrom))
-        return false;
-    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y;
-    LONG nSteps = (std::max(labs(dx), labs(dy)) + DRAG_STEP_PIXELS - 1) / DRAG_STEP_PIXELS;
+    GetCursorPos(&ptFrom);
+    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y, nSteps = (std::max(labs(dx), labs(dy)) + 7) / 8;
     for (LONG i = 1; i < nSteps; i++) {
-        POINT ptStep = {ptFrom.x + dx * i / nSteps, ptFrom.y + dy * i / nSteps};
-        if (!MovePointerTo(ptStep))
+        if (!MovePointerTo(POINT{ptFrom.x + dx * i / nSteps, ptFrom.y + dy * i / nSteps}))
             return false;
     }
     return MovePointerTo(pt);
@@ -67,14 +60,12 @@ POINT CenterOf(HWND hwnd)
 {
     RECT rc = {};
     GetWindowRect(hwnd, &rc);
-    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    return pt;
+    return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }
 
 void PumpMessagesFor(DWORD dwMilliseconds)
 {
-    DWORD dwStart = GetTickCount();
-    for (;;) {
+    for (DWORD dwStart = GetTickCount();;) {
         MSG msg;
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
@@ -89,11 +80,9 @@ void PumpMessagesFor(DWORD dwMilliseconds)
 
 bool WaitUntil(const std::function<bool()> &condition, DWORD dwMilliseconds)
 {
-    DWORD dwStart = GetTickCount();
-    while (!condition()) {
+    for (DWORD dwStart = GetTickCount(); !condition(); PumpMessagesFor(10)) {
         if (GetTickCount() - dwStart >= dwMilliseconds)
             return condition();
-        PumpMessagesFor(10);
     }
     return true;
 }

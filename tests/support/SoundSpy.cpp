@@ -6,24 +6,17 @@ typedef BOOL(WINAPI *PFN_PlaySoundA)(LPCSTR pszSound, HMODULE hModule, DWORD dwF
 static SoundSpy *s_pActiveSpy;
 static PFN_PlaySoundA s_pfnRealPlaySound;
 
-// The import address table slot of this program that holds pfnTarget, from
-// the import descriptors of the named DLL; null when there is none.
-static void **FindImportSlot(const char *pszDll, void *pfnTarget)
+// The import address table slot of this program that holds pfnTarget, or null.
+static void **FindImportSlot(void *pfnTarget)
 {
     BYTE *pBase = (BYTE *)GetModuleHandleA(NULL);
     IMAGE_NT_HEADERS *pNt = (IMAGE_NT_HEADERS *)(pBase + ((IMAGE_DOS_HEADER *)pBase)->e_lfanew);
-    IMAGE_DATA_DIRECTORY &imports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress)
-        return NULL;
-    for (IMAGE_IMPORT_DESCRIPTOR *pDesc = (IMAGE_IMPORT_DESCRIPTOR *)(pBase + imports.VirtualAddress); pDesc->Name;
+    DWORD dwImports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (IMAGE_IMPORT_DESCRIPTOR *pDesc = (IMAGE_IMPORT_DESCRIPTOR *)(pBase + dwImports); dwImports && pDesc->Name;
          pDesc++) {
-        if (lstrcmpiA((const char *)(pBase + pDesc->Name), pszDll) != 0)
-            continue;
-        for (IMAGE_THUNK_DATA *pThunk = (IMAGE_THUNK_DATA *)(pBase + pDesc->FirstThunk); pThunk->u1.Function;
-             pThunk++) {
+        for (IMAGE_THUNK_DATA *pThunk = (IMAGE_THUNK_DATA *)(pBase + pDesc->FirstThunk); pThunk->u1.Function; pThunk++)
             if ((void *)pThunk->u1.Function == pfnTarget)
                 return (void **)&pThunk->u1.Function;
-        }
     }
     return NULL;
 }
@@ -39,12 +32,8 @@ static void WriteImportSlot(void **ppSlot, void *pfnValue)
 
 SoundSpy::SoundSpy() : m_ppImportSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
 {
-    HMODULE hWinmm = GetModuleHandleA("winmm.dll");
-    void *pfnPlaySound = hWinmm ? (void *)GetProcAddress(hWinmm, "PlaySoundA") : NULL;
-    if (s_pActiveSpy || !pfnPlaySound)
-        return;
-    m_ppImportSlot = FindImportSlot("winmm.dll", pfnPlaySound);
-    if (!m_ppImportSlot)
+    void *pfnPlaySound = (void *)GetProcAddress(GetModuleHandleA("winmm.dll"), "PlaySoundA");
+    if (s_pActiveSpy || !pfnPlaySound || !(m_ppImportSlot = FindImportSlot(pfnPlaySound)))
         return;
     s_pActiveSpy = this;
     s_pfnRealPlaySound = (PFN_PlaySoundA)pfnPlaySound;
@@ -57,26 +46,6 @@ SoundSpy::~SoundSpy()
         return;
     WriteImportSlot(m_ppImportSlot, (void *)s_pfnRealPlaySound);
     s_pActiveSpy = NULL;
-}
-
-bool SoundSpy::Installed() const
-{
-    return m_ppImportSlot != NULL;
-}
-
-std::vector<UINT> SoundSpy::Sounds() const
-{
-    return m_sounds;
-}
-
-DWORD SoundSpy::LastFlags() const
-{
-    return m_dwLastFlags;
-}
-
-HMODULE SoundSpy::LastModule() const
-{
-    return m_hLastModule;
 }
 
 void SoundSpy::Clear()

@@ -17,14 +17,26 @@ public:
     SoundSpy();
     ~SoundSpy();
 
-    // False when the test program does not import PlaySoundA (nothing that
-    // it links calls it) or another spy is active: then nothing is recorded.
-    bool Installed() const;
-    // The sound ids asked for, oldest first; 0 stands for a null name.
-    std::vector<UINT> Sounds() const;
+    // False when the test program does not import PlaySoundA or another spy
+    // is active: then nothing is recorded.
+    bool Installed() const
+    {
+        return m_ppImportSlot != NULL;
+    }
+    // The sound ids asked for, oldest first.
+    std::vector<UINT> Sounds() const
+    {
+        return m_sounds;
+    }
     // Flags and module of the last call; 0 and null before any call.
-    DWORD LastFlags() const;
-    HMODULE LastModule() const;
+    DWORD LastFlags() const
+    {
+        return m_dwLastFlags;
+    }
+    HMODULE LastModule() const
+    {
+        return m_hLastModule;
+    }
     void Clear();
 
 private:
