@@ -27,11 +27,6 @@ static bool IconExists(LRESULT hIcon)
     return true;
 }
 
-static void StoreOption(const char *pszSubKey, const char *pszName, DWORD dwValue)
-{
-    WriteRawValue(theApplication.m_strRegistryKey + pszSubKey, pszName, REG_DWORD, &dwValue, sizeof(dwValue));
-}
-
 TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedPlace)
 {
     struct Row {
@@ -43,10 +38,10 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
     for (const Row &row : rows) {
         DeleteRegistryKey(theApplication.m_strRegistryKey);
         const char *apszNames[] = {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"};
-        const int anValues[] = {row.nKeep, row.nAuto, row.nFrame};
+        const DWORD adwValues[] = {(DWORD)row.nKeep, (DWORD)row.nAuto, (DWORD)row.nFrame};
         for (int i = 0; i < 3; i++)
-            if (anValues[i] >= 0)
-                StoreOption("", apszNames[i], anValues[i]);
+            if ((int)adwValues[i] >= 0)
+                WriteRawValue(theApplication.m_strRegistryKey, apszNames[i], REG_DWORD, &adwValues[i], 4);
         MainDialog dialog;
         ASSERT_TRUE(dialog.m_hWnd);
         EXPECT_EQ(IsTopmost(dialog.m_hWnd), row.bTopmost);
@@ -57,7 +52,7 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
         EXPECT_TRUE(dialog.m_dlg.m_bDrawInvertedFrame);
     }
 
-    // The placement is restored only when the monitor's copy matches it.
+    // A saved place with its copy for the monitor is where the dialog opens.
     StoreDialogPlacement(40, 30, 500, 350);
     MainDialog dialog;
     RECT rc, rcIcon;

@@ -63,7 +63,8 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAs
     EXPECT_NE(finderIcon(), hIdleIcon);
     EXPECT_EQ(GetCursor(), dlg.m_hFinderCursor);
     SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0); // Enter: only the simple beep
-    EXPECT_TRUE(dlg.m_bTracking && GetCapture() == main.m_hWnd && GetFocus() == hWndFocus && spy.Sounds().empty());
+    EXPECT_TRUE(dlg.m_bTracking && GetCapture() == main.m_hWnd && GetFocus() == hWndFocus);
+    EXPECT_EQ(spy.Sounds(), std::vector<UINT>{SoundSpy::SIMPLE_BEEP});
 
     send(WM_MOUSEMOVE, over(hWndButton, 0));
     EXPECT_EQ(dlg.m_hWndFramed, hWndButton);
@@ -122,5 +123,5 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAs
     send(WM_LBUTTONUP, pt);
     expectIdleControls(true);
     EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && field(IDC_INFO_HANDLE).empty());
-    EXPECT_TRUE(spy.Sounds().empty());
+    EXPECT_EQ(spy.Sounds(), std::vector<UINT>{SoundSpy::SIMPLE_BEEP});
 }

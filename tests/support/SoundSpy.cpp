@@ -1,10 +1,12 @@
-// Redirection of the test program's PlaySoundA import to a recorder.
+// Redirection of the test program's PlaySoundA and MessageBeep imports to a recorder.
 #include "support/SoundSpy.h"
 
 typedef BOOL(WINAPI *PFN_PlaySoundA)(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
+typedef BOOL(WINAPI *PFN_MessageBeep)(UINT uType);
 
 static SoundSpy *s_pActiveSpy;
 static PFN_PlaySoundA s_pfnRealPlaySound;
+static PFN_MessageBeep s_pfnRealMessageBeep;
 
 // The import address table slot of this program that holds pfnTarget, or null.
 static void **FindImportSlot(void *pfnTarget)
@@ -30,21 +32,24 @@ static void WriteImportSlot(void **ppSlot, void *pfnValue)
     VirtualProtect(ppSlot, sizeof(*ppSlot), dwOldProtect, &dwOldProtect);
 }
 
-SoundSpy::SoundSpy() : m_ppImportSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
+SoundSpy::SoundSpy() : m_ppPlaySoundSlot(NULL), m_ppBeepSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
 {
-    void *pfnPlaySound = (void *)GetProcAddress(GetModuleHandleA("winmm.dll"), "PlaySoundA");
-    if (s_pActiveSpy || !pfnPlaySound || !(m_ppImportSlot = FindImportSlot(pfnPlaySound)))
+    s_pfnRealPlaySound = (PFN_PlaySoundA)(void *)GetProcAddress(GetModuleHandleA("winmm.dll"), "PlaySoundA");
+    s_pfnRealMessageBeep = (PFN_MessageBeep)(void *)GetProcAddress(GetModuleHandleA("user32.dll"), "MessageBeep");
+    if (s_pActiveSpy || !(m_ppPlaySoundSlot = FindImportSlot((void *)s_pfnRealPlaySound)) ||
+        !(m_ppBeepSlot = FindImportSlot((void *)s_pfnRealMessageBeep)))
         return;
     s_pActiveSpy = this;
-    s_pfnRealPlaySound = (PFN_PlaySoundA)pfnPlaySound;
-    WriteImportSlot(m_ppImportSlot, (void *)RecordPlaySound);
+    WriteImportSlot(m_ppPlaySoundSlot, (void *)RecordPlaySound);
+    WriteImportSlot(m_ppBeepSlot, (void *)RecordMessageBeep);
 }
 
 SoundSpy::~SoundSpy()
 {
-    if (!m_ppImportSlot)
+    if (s_pActiveSpy != this)
         return;
-    WriteImportSlot(m_ppImportSlot, (void *)s_pfnRealPlaySound);
+    WriteImportSlot(m_ppPlaySoundSlot, (void *)s_pfnRealPlaySound);
+    WriteImportSlot(m_ppBeepSlot, (void *)s_pfnRealMessageBeep);
     s_pActiveSpy = NULL;
 }
 
@@ -62,4 +67,10 @@ BOOL WINAPI SoundSpy::RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dw
     pSpy->m_dwLastFlags = dwFlags;
     pSpy->m_hLastModule = hModule;
     return s_pfnRealPlaySound(pszSound, hModule, dwFlags);
+}
+
+BOOL WINAPI SoundSpy::RecordMessageBeep(UINT uType)
+{
+    s_pActiveSpy->m_sounds.push_back(uType == 0xFFFFFFFF ? SIMPLE_BEEP : uType);
+    return s_pfnRealMessageBeep(uType);
 }

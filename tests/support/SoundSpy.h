@@ -1,6 +1,6 @@
 // Lets in-process tests see which sounds the program asks for. The program's
-// code is linked into the test program, so its PlaySoundA calls go through
-// the test program's import of winmm.dll; the spy redirects that import to a
+// code is linked into the test program, so its PlaySoundA and MessageBeep
+// calls go through the test program's imports; the spy redirects them to a
 // recorder which then plays the sound as asked and returns the real result.
 #pragma once
 
@@ -11,19 +11,21 @@
 class SoundSpy {
 public:
     // Stands in Sounds() for a sound named by a string instead of an id.
-    static const UINT NAMED_SOUND = 0xFFFFFFFF;
+    static constexpr UINT NAMED_SOUND = 0xFFFFFFFF;
+    // Stands in Sounds() for MessageBeep(0xFFFFFFFF); other beeps stand as their type.
+    static constexpr UINT SIMPLE_BEEP = 0xFFFFFFFE;
 
     // Redirects the import with an empty record; the destructor restores it.
     SoundSpy();
     ~SoundSpy();
 
-    // False when the test program does not import PlaySoundA or another spy
-    // is active: then nothing is recorded.
+    // False when the test program does not import PlaySoundA and MessageBeep
+    // or another spy is active: then nothing is recorded.
     bool Installed() const
     {
-        return m_ppImportSlot != NULL;
+        return m_ppPlaySoundSlot && m_ppBeepSlot;
     }
-    // The sound ids asked for, oldest first.
+    // The sound ids and beeps asked for, oldest first.
     std::vector<UINT> Sounds() const
     {
         return m_sounds;
@@ -44,8 +46,10 @@ private:
     SoundSpy &operator=(const SoundSpy &) = delete;
 
     static BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
+    static BOOL WINAPI RecordMessageBeep(UINT uType);
 
-    void **m_ppImportSlot;
+    void **m_ppPlaySoundSlot;
+    void **m_ppBeepSlot;
     std::vector<UINT> m_sounds;
     DWORD m_dwLastFlags;
     HMODULE m_hLastModule;
