@@ -2,6 +2,7 @@
 // start-up checks with their exit codes, and the release of what they took.
 #include "app/Application.h"
 
+#include <commctrl.h>
 #include <fcntl.h>
 #include <locale.h>
 #include <shlwapi.h>
@@ -79,6 +80,12 @@ bool Application::InitInstance(HINSTANCE hInstance, LPSTR pszCmdLine, int nCmdSh
         return false;
     if (!LoadPrivateFont())
         return Fail(STARTUP_PRIVATE_FONT_FAILED, s_szPrivateFontTemplate);
+
+    // The About box's links are SysLink controls, a class of the version 6
+    // common controls that exists only once registered. Should it fail, only
+    // the About box is lost: the menu then beeps.
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LINK_CLASS};
+    InitCommonControlsEx(&icc);
     return m_nExitCode == STARTUP_OK;
 }
 

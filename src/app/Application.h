@@ -32,6 +32,9 @@ public:
     bool InitInstance(HINSTANCE hInstance, LPSTR pszCmdLine, int nCmdShow);
     void ExitInstance();
     bool LoadPrivateFont();
+    // Writes the program's shortcut on the desktop and plays the result's
+    // sound (extras/DesktopShortcut.cpp).
+    bool CreateDesktopShortcut();
 
     char m_szWorkingDir[MAX_PATH];
     char m_szModulePath[MAX_PATH];

@@ -1,12 +1,13 @@
 // The main dialog's commands: the Menu button and the Enter key, Escape,
 // the three option check boxes, the check box that keeps the selected window
-// on top, and the quit command, the only one that ends the dialog. Each
-// change is confirmed by a sound.
+// on top, the Copy button, and the quit command, the only one that ends the
+// dialog. Each change is confirmed by a sound.
 #include "dialog/DlgZelbrant.h"
 
 #include "app/Resources.h"
 #include "app/WindowStyle.h"
 #include "res/resource.h"
+#include "settings/ClipboardExport.h"
 
 BOOL ZLBR_DlgZelbrant::OnCommand()
 {
@@ -31,6 +32,10 @@ BOOL ZLBR_DlgZelbrant::OnCommand()
         if (bClicked)
             OnKeepSelectedOnTopClicked();
         return TRUE;
+    case IDC_COPY_TO_CLIPBOARD:
+        if (bClicked)
+            PlayFeedbackSound(CopyInfoToClipboard(*this) ? IDW_COPIED : IDW_FAILURE);
+        return TRUE;
     case IDC_QUIT:
         if (m_bTracking)
             AbandonFinderDrag();
@@ -49,6 +54,8 @@ void ZLBR_DlgZelbrant::OnMenuCommand()
         MessageBeep(0xFFFFFFFF);
     else if (GetFocus() != GetDlgItem(m_hWnd, IDOK))
         FocusMenuButton();
+    else
+        ShowMainMenu();
 }
 
 // Ends a drag without picking anything: the panel is left empty.

@@ -7,7 +7,7 @@
 
 #include <stdio.h>
 
-static const char s_szProductWebPage[] = "https://zelbrant.morvane.com/";
+static const char s_szProductWebPage[] = "https://zelbrant.example.org/";
 
 ZLBR_DlgZelbrant::ZLBR_DlgZelbrant(HINSTANCE hInstance)
     : m_hWndOwner(NULL), m_hInstance(hInstance ? hInstance : theApplication.m_hInstance),
@@ -88,6 +88,8 @@ BOOL ZLBR_DlgZelbrant::OnMessage()
         return OnInitDialog(); // FALSE: the handler has set the focus itself
     case WM_COMMAND:
         return OnCommand();
+    case WM_HELP:
+        return OnHelp();
     case WM_SYSCOMMAND:
         return OnSysCommand();
     case WM_MOUSEMOVE:

@@ -28,9 +28,15 @@ public:
     BOOL OnDestroy();
     void ShowFinderIcon(bool bIdle);
 
-    // Commands (DlgCommands.cpp, SystemCommands.cpp)
+    // Commands (DlgCommands.cpp; extras/SystemCommands.cpp)
     BOOL OnCommand();
+    BOOL OnHelp();
     BOOL OnSysCommand();
+
+    // The Menu button's popup menu (extras/MainMenu.cpp): the chosen
+    // command, already carried out; 0 when dismissed, -1 when no menu could
+    // be built.
+    int ShowMainMenu();
 
     // Finder drag (FinderDrag.cpp)
     BOOL OnFinderButtonDown();
@@ -97,6 +103,7 @@ private:
     void ShowFrameOption();
     void ShowDragControls(bool bDragging);
     void OnMenuCommand();
+    void SaveAllSettings();
     void AbandonFinderDrag();
     void OnOptionClicked(UINT nId);
     void OnKeepSelectedOnTopClicked();

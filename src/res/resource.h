@@ -35,6 +35,13 @@
 #define IDC_ABOUT_VERSION 1026
 #define IDC_ABOUT_LINK_PRODUCT 1061
 
+// Commands of the Menu button's popup menu
+#define ID_MENU_CLOSE 1
+#define ID_MENU_SAVE_SETTINGS 2
+#define ID_MENU_CREATE_SHORTCUT 3
+#define ID_MENU_ABOUT 4
+#define ID_MENU_QUIT 5
+
 // Internal command that ends the main dialog
 #define IDC_QUIT 32767
 

@@ -45,12 +45,14 @@ bool GetMonitorAreas(const RECT *prc, RECT *prcMonitor, RECT *prcWork)
     return bFound;
 }
 
-static void WritePlacement(const char *pszKey, const RECT &rc)
+// True when all four values were written; each one is attempted.
+static bool WritePlacement(const char *pszKey, const RECT &rc)
 {
-    RegWriteDword(pszKey, "X", (DWORD)rc.left);
-    RegWriteDword(pszKey, "Y", (DWORD)rc.top);
-    RegWriteDword(pszKey, "CX", (DWORD)rc.right - (DWORD)rc.left);
-    RegWriteDword(pszKey, "CY", (DWORD)rc.bottom - (DWORD)rc.top);
+    LONG lX = RegWriteDword(pszKey, "X", (DWORD)rc.left);
+    LONG lY = RegWriteDword(pszKey, "Y", (DWORD)rc.top);
+    LONG lCx = RegWriteDword(pszKey, "CX", (DWORD)rc.right - (DWORD)rc.left);
+    LONG lCy = RegWriteDword(pszKey, "CY", (DWORD)rc.bottom - (DWORD)rc.top);
+    return lX == ERROR_SUCCESS && lY == ERROR_SUCCESS && lCx == ERROR_SUCCESS && lCy == ERROR_SUCCESS;
 }
 
 // False at the first value that cannot be read.
@@ -81,9 +83,11 @@ bool SaveDialogPlacement(HWND hWnd, const char *pszKey)
     if (!(GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) && !(GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
         OffsetRect(&rcNormal, rcWork.left - rcMonitor.left, rcWork.top - rcMonitor.top);
 
-    WritePlacement(pszKey, rcNormal);
-    WritePlacement(MonitorPlacementKey(pszKey, rcMonitor).c_str(), rcNormal);
-    return true;
+    // A placement only half written does not reopen the dialog there, so
+    // the save is reported as failed.
+    bool bPlain = WritePlacement(pszKey, rcNormal);
+    bool bCopy = WritePlacement(MonitorPlacementKey(pszKey, rcMonitor).c_str(), rcNormal);
+    return bPlain && bCopy;
 }
 
 bool RestoreDialogPlacement(const char *pszKey, const RECT *prcCurrent, RECT *prcPlacement)

@@ -18,8 +18,9 @@ std::string MonitorPlacementKey(const char *pszKey, const RECT &rcMonitor);
 bool GetMonitorAreas(const RECT *prc, RECT *prcMonitor, RECT *prcWork);
 
 // Saves the window's restored rectangle, in screen coordinates, under pszKey
-// and again under the key named after its monitor. False only when hWnd is
-// no window; write errors are not reported.
+// and again under the key named after its monitor. False when hWnd is no
+// window (nothing is written) or when a value could not be written; every
+// value is attempted.
 bool SaveDialogPlacement(HWND hWnd, const char *pszKey);
 
 // The rectangle the dialog reopens at, from the saved placement under pszKey

@@ -18,24 +18,6 @@ static std::wstring Long(const std::wstring &path)
     return L"\\\\?\\" + path;
 }
 
-// A folder of the test's own under the temporary folder, or below it one
-// whose path has exactly nLength characters.
-static std::wstring ScratchDirectory(const wchar_t *pszName, size_t nLength = 0)
-{
-    wchar_t szTemp[MAX_PATH];
-    std::wstring dir = std::wstring(szTemp, GetTempPathW(MAX_PATH, szTemp)) + L"zelbrant-" + pszName;
-    CreateDirectoryW(Long(dir).c_str(), NULL);
-    while (nLength && nLength - dir.size() > 150) {
-        dir += L"\\" + std::wstring(100, L'd');
-        CreateDirectoryW(Long(dir).c_str(), NULL);
-    }
-    if (nLength) {
-        dir += L"\\" + std::wstring(nLength - dir.size() - 1, L'e');
-        CreateDirectoryW(Long(dir).c_str(), NULL);
-    }
-    return dir;
-}
-
 typedef std::function<bool(std::vector<BYTE> &)> Change;
 
 // Copies Zelbrant.exe to path, changing its bytes on the way.
@@ -89,7 +71,7 @@ static HMODULE LoadProgramModule(const std::wstring &path)
 
 TEST(InitInstance, AModulePathOf260CharactersGives1002AndShowsVersionZero)
 {
-    std::wstring exe = ScratchDirectory(L"longmodule", 260 - 13) + L"\\Zelbrant.exe";
+    std::wstring exe = MakeDeepDirectory(MakeScratchDirectory(L"longmodule"), 260 - 13) + L"\\Zelbrant.exe";
     ASSERT_EQ(exe.size(), 260u);
     ASSERT_TRUE(CopyProgram(exe));
     HMODULE hModule = LoadProgramModule(exe);
@@ -115,7 +97,7 @@ TEST(InitInstance, TheFileVersionNamesTheRegistryKeyByItsMajorPart)
     EXPECT_FALSE(GetFileVersion("C:\\no such folder\\none.exe", &ullVersion));
     EXPECT_EQ(ullVersion, 0u);
 
-    std::wstring exe = ScratchDirectory(L"version2") + L"\\Zelbrant.exe";
+    std::wstring exe = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe";
     ASSERT_TRUE(CopyProgram(exe, [](std::vector<BYTE> &bytes) {
         for (size_t i = 0; i + sizeof(VS_FIXEDFILEINFO) <= bytes.size(); i += 4) {
             VS_FIXEDFILEINFO *pFixed = (VS_FIXEDFILEINFO *)&bytes[i];
@@ -147,7 +129,7 @@ TEST(InitInstance, AWorkingDirectoryOf260CharactersGives1009AndNoArgumentsGive10
 
     char szStartDir[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, szStartDir);
-    ASSERT_TRUE(SetCurrentDirectoryW(Long(ScratchDirectory(L"longcwd", 261)).c_str()));
+    ASSERT_TRUE(SetCurrentDirectoryW(Long(MakeDeepDirectory(MakeScratchDirectory(L"longcwd"), 261)).c_str()));
     MessageBoxCatcher box(s_szErrorCaption);
     EXPECT_FALSE(app.InitInstance(GetModuleHandleA(NULL), (LPSTR) "", SW_SHOWNORMAL));
     std::string text = box.Text();
@@ -219,7 +201,7 @@ TEST(Startup, AProgramWithoutVersionShowsItsPathLiterallyAndOneWithoutItsDialogO
                  {L"notemplate", Renumber(5 /* RT_DIALOG */, 196, 197), 1027},
                  {L"nocursor", Renumber(12 /* RT_GROUP_CURSOR */, 191, 190), 1027}};
     for (const Case &c : cases) {
-        std::wstring exe = ScratchDirectory(c.pszFolder) + L"\\Zelbrant.exe";
+        std::wstring exe = MakeScratchDirectory(c.pszFolder) + L"\\Zelbrant.exe";
         ASSERT_TRUE(CopyProgram(exe, c.change));
         DWORD dwExit = 0;
         std::string text = RunUntilExit(exe, &dwExit);
@@ -236,7 +218,7 @@ TEST(Startup, AProgramWithoutVersionShowsItsPathLiterallyAndOneWithoutItsDialogO
 
 TEST(Startup, AModulePathOf259CharactersStartsTheDialog)
 {
-    std::wstring exe = ScratchDirectory(L"longestpath", 259 - 13) + L"\\Zelbrant.exe";
+    std::wstring exe = MakeDeepDirectory(MakeScratchDirectory(L"longestpath"), 259 - 13) + L"\\Zelbrant.exe";
     ASSERT_EQ(exe.size(), 259u);
     ASSERT_TRUE(CopyProgram(exe));
     ChildProcess child;

@@ -121,7 +121,7 @@ TEST_F(Commands, TheOptionsChangeTheDialogAtOnceWithTheirSoundsAndNothingElseDoe
 {
     ZLBR_DlgZelbrant &dlg = m_main->m_dlg;
     WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
-    HWND hWndButton = CreateControl(target.get(), "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
+    HWND hWndButton = CreateControl(target.m_hWnd, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
     dlg.UpdateWindowInfo(hWndButton); // shown as its root while AutoFindRootParent is on
     // A notification other than a click, Enter on a check box and Escape
     // without a drag change nothing, but Enter brings the focus to Menu.
@@ -132,7 +132,7 @@ TEST_F(Commands, TheOptionsChangeTheDialogAtOnceWithTheirSoundsAndNothingElseDoe
     SendMessageA(m_main->m_hWnd, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(GetFocus(), m_main->Item(IDOK));
     SendMessageA(m_main->m_hWnd, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(IsWindowVisible(m_main->m_hWnd) && !IsTopmost(target.get()));
+    EXPECT_TRUE(IsWindowVisible(m_main->m_hWnd) && !IsTopmost(target.m_hWnd));
     EXPECT_TRUE(dlg.m_bKeepDialogOnTop && dlg.m_bAutoFindRootParent && dlg.m_bDrawInvertedFrame);
     EXPECT_EQ(WindowText(dlg.m_hWndInfoTitle), "");
     ASSERT_TRUE(m_spy.Sounds().empty());
@@ -192,7 +192,7 @@ TEST_F(Commands, TheTopmostCheckBoxChangesTheShownWindowOrEmptiesThePanelWithThe
         {"ticked and unticked", [](HWND) {}, {IDW_OPTION_ON, IDW_OPTION_OFF}},
         {"destroyed since", [](HWND hWnd) { DestroyWindow(hWnd); }, {IDW_FAILURE}},
         {"given an owner since",
-         [&](HWND hWnd) { SetWindowLongPtrA(hWnd, GWLP_HWNDPARENT, (LONG_PTR)owner.get()); },
+         [&](HWND hWnd) { SetWindowLongPtrA(hWnd, GWLP_HWNDPARENT, (LONG_PTR)owner.m_hWnd); },
          {IDW_FAILURE}},
         {"made a child since",
          [](HWND hWnd) { SetWindowLongA(hWnd, GWL_STYLE, WS_CHILD | WS_VISIBLE); },
@@ -204,14 +204,14 @@ TEST_F(Commands, TheTopmostCheckBoxChangesTheShownWindowOrEmptiesThePanelWithThe
     for (const Row &row : rows) {
         m_spy.Clear();
         WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
-        dlg.UpdateWindowInfo(target.get());
+        dlg.UpdateWindowInfo(target.m_hWnd);
         ASSERT_TRUE(m_main->IsEnabled(IDC_KEEP_SELECTED_ON_TOP) && !m_main->IsChecked(IDC_KEEP_SELECTED_ON_TOP));
-        row.change(target.get());
+        row.change(target.m_hWnd);
         SetFocus(m_main->Item(IDC_KEEP_SELECTED_ON_TOP));
 
         Click(IDC_KEEP_SELECTED_ON_TOP);
         bool bFailed = row.sounds[0] == IDW_FAILURE;
-        EXPECT_EQ(IsWindow(target.get()) && IsTopmost(target.get()), !bFailed) << row.pszWhat;
+        EXPECT_EQ(IsWindow(target.m_hWnd) && IsTopmost(target.m_hWnd), !bFailed) << row.pszWhat;
         EXPECT_EQ(m_main->IsChecked(IDC_KEEP_SELECTED_ON_TOP), !bFailed) << row.pszWhat;
         EXPECT_EQ(m_main->IsEnabled(IDC_KEEP_SELECTED_ON_TOP), !bFailed) << row.pszWhat;
         EXPECT_EQ(WindowText(dlg.m_hWndInfoHandle).empty(), bFailed) << row.pszWhat;
@@ -219,7 +219,7 @@ TEST_F(Commands, TheTopmostCheckBoxChangesTheShownWindowOrEmptiesThePanelWithThe
         EXPECT_EQ(GetFocus(), m_main->Item(bFailed ? IDOK : IDC_KEEP_SELECTED_ON_TOP)) << row.pszWhat;
         if (!bFailed) {
             Click(IDC_KEEP_SELECTED_ON_TOP);
-            EXPECT_FALSE(IsTopmost(target.get()) || m_main->IsChecked(IDC_KEEP_SELECTED_ON_TOP));
+            EXPECT_FALSE(IsTopmost(target.m_hWnd) || m_main->IsChecked(IDC_KEEP_SELECTED_ON_TOP));
         }
         EXPECT_EQ(m_spy.Sounds(), row.sounds) << row.pszWhat;
     }

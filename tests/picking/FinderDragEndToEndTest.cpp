@@ -26,7 +26,7 @@ TEST(FinderDragEndToEnd, OneSessionPicksATextThenItsRootMakesItTopmostAndClosesD
     ASSERT_TRUE(rcDialog.left == 450 && rcDialog.top == 350) << "the dialog opens where it was saved";
     WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 340, 240, NULL, "Cible"));
     // A static text: a button of this program would repaint itself when the pointer comes over it.
-    HWND hWndLabel = CreateControl(target.get(), "STATIC", WS_VISIBLE, 20, 30, 75, 23, 1001, "Étiquette");
+    HWND hWndLabel = CreateControl(target.m_hWnd, "STATIC", WS_VISIBLE, 20, 30, 75, 23, 1001, "Étiquette");
     const RECT rcLabel = {40, 50, 115, 73}, rcAround = {30, 40, 125, 83};
     auto showsHandle = [&](int nId, HWND hWnd) {
         return WaitUntil([&] { return ShowsHandle(zelbrant.ControlText(nId), hWnd); }, 10000);
@@ -64,7 +64,7 @@ TEST(FinderDragEndToEnd, OneSessionPicksATextThenItsRootMakesItTopmostAndClosesD
     EXPECT_EQ(zelbrant.ControlText(IDC_INFO_ID), "1001");
     EXPECT_EQ(zelbrant.ControlText(IDC_INFO_STYLE), "0x50000000");
     EXPECT_EQ(zelbrant.ControlText(IDC_INFO_EXSTYLE), "0x00000000");
-    EXPECT_TRUE(ShowsHandle(zelbrant.ControlText(IDC_INFO_PARENT), target.get()));
+    EXPECT_TRUE(ShowsHandle(zelbrant.ControlText(IDC_INFO_PARENT), target.m_hWnd));
     EXPECT_EQ(zelbrant.ControlText(IDC_INFO_RECT), "(20, 30), (95, 53)   75 × 23");
     EXPECT_FALSE(isEnabled(IDC_KEEP_SELECTED_ON_TOP)); // a child cannot be topmost
     EXPECT_TRUE(isEnabled(IDC_COPY_TO_CLIPBOARD) && isEnabled(IDC_DRAW_INVERTED_FRAME));
@@ -73,7 +73,7 @@ TEST(FinderDragEndToEnd, OneSessionPicksATextThenItsRootMakesItTopmostAndClosesD
     // frame option stays disabled after the drag.
     SendMessageA(zelbrant.Control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
     EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
-    dragToLabel(target.get());
+    dragToLabel(target.m_hWnd);
     EXPECT_TRUE(CaptureScreen(rcAround).m_pixels == before.m_pixels);
     releaseAndWaitForIdle();
     EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
@@ -84,7 +84,7 @@ TEST(FinderDragEndToEnd, OneSessionPicksATextThenItsRootMakesItTopmostAndClosesD
     // The topmost check box makes this program's window topmost.
     ASSERT_TRUE(isEnabled(IDC_KEEP_SELECTED_ON_TOP));
     SendMessageA(zelbrant.Control(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
-    EXPECT_TRUE(GetWindowLongA(target.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongA(target.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     // Closing during a drag removes the frame and ends with exit code 0.
     SendMessageA(zelbrant.Control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);

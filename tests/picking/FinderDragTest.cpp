@@ -64,7 +64,8 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAs
     EXPECT_EQ(GetCursor(), dlg.m_hFinderCursor);
     SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0); // Enter: only the simple beep
     EXPECT_TRUE(dlg.m_bTracking && GetCapture() == main.m_hWnd && GetFocus() == hWndFocus);
-    EXPECT_EQ(spy.Sounds(), std::vector<UINT>{SoundSpy::SIMPLE_BEEP});
+    EXPECT_TRUE(spy.Sounds().empty());
+    EXPECT_EQ(spy.Beeps(), std::vector<UINT>{0xFFFFFFFF});
 
     send(WM_MOUSEMOVE, over(hWndButton, 0));
     EXPECT_EQ(dlg.m_hWndFramed, hWndButton);
@@ -123,5 +124,6 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAs
     send(WM_LBUTTONUP, pt);
     expectIdleControls(true);
     EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && field(IDC_INFO_HANDLE).empty());
-    EXPECT_EQ(spy.Sounds(), std::vector<UINT>{SoundSpy::SIMPLE_BEEP});
+    EXPECT_TRUE(spy.Sounds().empty());
+    EXPECT_EQ(spy.Beeps(), std::vector<UINT>{0xFFFFFFFF});
 }

@@ -11,12 +11,12 @@ TEST(FindWindowAtPoint, FindsTheDeepestVisibleWindowThatHoldsThePointByGeometry)
 {
     WindowHolder host(CreateTopLevel(WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 600, 300, 400, 300));
     auto add = [&](const char *pszClass, DWORD dwStyle, int x, int y, int cx, int cy, HWND hWndParent = NULL) {
-        return CreateControl(hWndParent ? hWndParent : host.get(), pszClass, dwStyle, x, y, cx, cy);
+        return CreateControl(hWndParent ? hWndParent : host.m_hWnd, pszClass, dwStyle, x, y, cx, cy);
     };
     auto findAt = [&](int x, int y) { // a point of the host's client area
         PumpMessagesFor(0);
         POINT pt = {x, y};
-        ClientToScreen(host.get(), &pt);
+        ClientToScreen(host.m_hWnd, &pt);
         return FindWindowAtPoint(pt.x, pt.y);
     };
     // Siblings are enumerated from the top of the Z order down.
@@ -38,8 +38,8 @@ TEST(FindWindowAtPoint, FindsTheDeepestVisibleWindowThatHoldsThePointByGeometry)
     for (const Case &c : cases) {
         WindowHolder group(add("Button", WS_VISIBLE | BS_GROUPBOX, 10, 10, 250, 150));
         WindowHolder inner(add(c.pszClass, WS_VISIBLE | c.dwStyle, 30, 40, 120, 24));
-        enumeratedFirst(c.bGroupFirst ? group.get() : inner.get());
-        EXPECT_EQ(findAt(c.x, c.y), c.bGroupFound ? group.get() : inner.get())
+        enumeratedFirst(c.bGroupFirst ? group.m_hWnd : inner.m_hWnd);
+        EXPECT_EQ(findAt(c.x, c.y), c.bGroupFound ? group.m_hWnd : inner.m_hWnd)
             << c.pszClass << " " << c.dwStyle << (c.bGroupFirst ? " after" : " before") << " the group box at " << c.x
             << ", " << c.y;
     }
@@ -56,7 +56,7 @@ TEST(FindWindowAtPoint, FindsTheDeepestVisibleWindowThatHoldsThePointByGeometry)
     HWND hWndInner = add("Button", WS_VISIBLE, -10, 20, 80, 30, hWndPanel);
     EXPECT_EQ(findAt(50, 35), hWndButton);
     EXPECT_EQ(findAt(30, 75), hWndStatic);
-    EXPECT_EQ(findAt(250, 150), host.get()) << "the hidden panel is passed through";
+    EXPECT_EQ(findAt(250, 150), host.m_hWnd) << "the hidden panel is passed through";
     EXPECT_EQ(findAt(50, 260), hWndPanel) << "on the panel's border";
     EXPECT_EQ(findAt(70, 260), hWndInner) << "inside the panel's client area";
 
@@ -72,15 +72,15 @@ TEST(FindWindowAtPoint, APointOnTheTitleBarGivesTheTopLevelWindow)
     WindowHolder host(
         CreateTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 600, 300, 400, 300));
     // A child reaching up over the title bar must not be hit there.
-    CreateControl(host.get(), "Button", WS_VISIBLE, 0, -40, 200, 80);
+    CreateControl(host.m_hWnd, "Button", WS_VISIBLE, 0, -40, 200, 80);
     RECT rcWindow;
-    GetWindowRect(host.get(), &rcWindow);
+    GetWindowRect(host.m_hWnd, &rcWindow);
     POINT ptClient = {0, 0};
-    ClientToScreen(host.get(), &ptClient);
+    ClientToScreen(host.m_hWnd, &ptClient);
     ASSERT_GT(ptClient.y - rcWindow.top, 4) << "the window has no title bar";
     PumpMessagesFor(0);
 
-    EXPECT_EQ(FindWindowAtPoint(ptClient.x + 20, (rcWindow.top + ptClient.y) / 2), host.get());
+    EXPECT_EQ(FindWindowAtPoint(ptClient.x + 20, (rcWindow.top + ptClient.y) / 2), host.m_hWnd);
     POINT ptCorner = {GetSystemMetrics(SM_CXSCREEN) - 3, GetSystemMetrics(SM_CYSCREEN) - 3};
     if (WindowFromPoint(ptCorner) == GetDesktopWindow()) {
         EXPECT_EQ(FindWindowAtPoint(ptCorner.x, ptCorner.y), (HWND)NULL) << "on the bare desktop";

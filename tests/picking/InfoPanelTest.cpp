@@ -12,6 +12,7 @@
 #include <string.h>
 
 #include <algorithm>
+#include <list>
 #include <vector>
 
 class InfoPanel : public testing::Test {
@@ -36,24 +37,24 @@ static bool HasHexLetter(ULONG_PTR nValue)
 TEST_F(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForTheProgramsOwnWindows)
 {
     WindowHolder top(CreateTopLevel(WS_POPUP | WS_BORDER, 0, 100, 50, 300, 200, NULL, "Fenêtre d'essai"));
-    HWND hWndPanel = CreateControl(top.get(), "Static", WS_VISIBLE, 5, 10, 200, 150);
+    HWND hWndPanel = CreateControl(top.m_hWnd, "Static", WS_VISIBLE, 5, 10, 200, 150);
     HWND hWndControl = CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY, 15, 20, 75, 23, 1001);
     WindowHolder topmost(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
     WindowHolder offscreen(CreateTopLevel(WS_POPUP, 0, -150, -40, 100, 30));
-    HWND hWndNegative = CreateControl(offscreen.get(), "Button", WS_VISIBLE, -20, -5, 50, 10);
+    HWND hWndNegative = CreateControl(offscreen.m_hWnd, "Button", WS_VISIBLE, -20, -5, 50, 10);
     SetWindowLongA(hWndNegative, GWL_ID, (LONG)0x80000005);
     WindowHolder owner(CreateTopLevel(WS_POPUP, 0, 200, 100, 400, 300, NULL, "Propriétaire"));
-    HWND hWndMiddle = CreateTopLevel(WS_POPUP, 0, 250, 160, 100, 80, owner.get());
+    HWND hWndMiddle = CreateTopLevel(WS_POPUP, 0, 250, 160, 100, 80, owner.m_hWnd);
     HWND hWndPopup = CreateTopLevel(WS_POPUP, 0, 260, 170, 50, 40, hWndMiddle, "Boîte");
     WindowHolder owned(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, m_main.m_hWnd));
     HWND hWndGone = CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200);
     DestroyWindow(hWndGone);
     // Handles are small numbers here: one with a hexadecimal letter shows its case.
-    std::vector<WindowHolder> windows;
+    std::list<WindowHolder> windows;
     do
         windows.emplace_back(CreateTopLevel(WS_POPUP, 0, 10, 20, 30, 40));
-    while (windows.size() < 64 && !HasHexLetter((ULONG_PTR)windows.back().get()));
-    HWND hWndLettered = windows.back().get(), hWndTop = top.get(), hWndTopmost = topmost.get();
+    while (windows.size() < 64 && !HasHexLetter((ULONG_PTR)windows.back().m_hWnd));
+    HWND hWndLettered = windows.back().m_hWnd, hWndTop = top.m_hWnd, hWndTopmost = topmost.m_hWnd;
 
     const char *TEST_CLASS = "ZelbrantTestWindow";
     struct Row {
@@ -71,20 +72,20 @@ TEST_F(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThe
          "(20, 30), (95, 53)   75 × 23", false, false},
         {hWndControl, true, hWndTop, hWndTop, "Fenêtre d'essai", TEST_CLASS, "0", NULL, NULL, NULL,
          "(100, 50), (400, 250)   300 × 200", true, false},
-        {offscreen.get(), false, offscreen.get(), offscreen.get(), "", TEST_CLASS, "0", NULL, NULL, NULL,
+        {offscreen.m_hWnd, false, offscreen.m_hWnd, offscreen.m_hWnd, "", TEST_CLASS, "0", NULL, NULL, NULL,
          "(-150, -40), (-50, -10)   100 × 30", true, false},
-        {hWndNegative, false, hWndNegative, offscreen.get(), "", "Button", "-2147483643", NULL, NULL, offscreen.get(),
+        {hWndNegative, false, hWndNegative, offscreen.m_hWnd, "", "Button", "-2147483643", NULL, NULL, offscreen.m_hWnd,
          "(-20, -5), (30, 5)   50 × 10", false, false},
-        {hWndPopup, true, owner.get(), owner.get(), "Propriétaire", TEST_CLASS, "0", NULL, NULL, NULL,
+        {hWndPopup, true, owner.m_hWnd, owner.m_hWnd, "Propriétaire", TEST_CLASS, "0", NULL, NULL, NULL,
          "(200, 100), (600, 400)   400 × 300", true, false},
-        {hWndPopup, false, hWndPopup, owner.get(), "Boîte", TEST_CLASS, "0", NULL, NULL, hWndMiddle,
+        {hWndPopup, false, hWndPopup, owner.m_hWnd, "Boîte", TEST_CLASS, "0", NULL, NULL, hWndMiddle,
          "(60, 70), (110, 110)   50 × 40", false, false},
         {hWndLettered, true, hWndLettered, hWndLettered, "", TEST_CLASS, "0", NULL, NULL, NULL,
          "(10, 20), (40, 60)   30 × 40", true, false},
     };
     std::vector<Row> table(std::begin(rows), std::end(rows));
     for (bool bAutoFind : {true, false})
-        for (HWND hWnd : {(HWND)NULL, hWndGone, m_main.m_hWnd, m_dlg.m_hWndInfoTitle, owned.get()})
+        for (HWND hWnd : {(HWND)NULL, hWndGone, m_main.m_hWnd, m_dlg.m_hWndInfoTitle, owned.m_hWnd})
             table.push_back(Row{hWnd, bAutoFind, NULL, NULL, "", "", "", "", "", NULL, "", false, false});
 
     for (const Row &row : table) {
@@ -138,14 +139,14 @@ TEST_F(InfoPanel, ASecondUpdateWithTheSameWindowSendsNoSetTextAndAMoveRewritesOn
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, NULL, "Titre"));
     for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
         s_pfnEditProc = (WNDPROC)SetWindowLongPtrA(m_main.Item(nId), GWLP_WNDPROC, (LONG_PTR)CountingEditProc);
-    m_dlg.UpdateWindowInfo(wnd.get());
+    m_dlg.UpdateWindowInfo(wnd.m_hWnd);
 
     s_nSetTextCount = 0;
-    m_dlg.UpdateWindowInfo(wnd.get());
+    m_dlg.UpdateWindowInfo(wnd.m_hWnd);
     EXPECT_EQ(s_nSetTextCount, 0) << "the same window a second time";
 
-    SetWindowPos(wnd.get(), NULL, 120, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_dlg.UpdateWindowInfo(wnd.get());
+    SetWindowPos(wnd.m_hWnd, NULL, 120, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_dlg.UpdateWindowInfo(wnd.m_hWnd);
     EXPECT_EQ(s_nSetTextCount, 1) << "the same window moved";
     EXPECT_EQ(Field(IDC_INFO_RECT), "(120, 50), (420, 250)   300 × 200");
 }
@@ -154,9 +155,9 @@ TEST_F(InfoPanel, TheFocusLeavesAFieldTheTopmostCheckBoxOrCopyForMenuWhenThePane
 {
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200));
     for (int nId : {IDC_KEEP_DIALOG_ON_TOP, IDC_INFO_HANDLE, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD}) {
-        m_dlg.UpdateWindowInfo(wnd.get());
+        m_dlg.UpdateWindowInfo(wnd.m_hWnd);
         SetFocus(m_main.Item(nId));
-        m_dlg.UpdateWindowInfo(wnd.get());
+        m_dlg.UpdateWindowInfo(wnd.m_hWnd);
         EXPECT_EQ(GetFocus(), m_main.Item(nId)) << nId << " while a window is still shown";
 
         m_dlg.UpdateWindowInfo(NULL);
@@ -211,12 +212,13 @@ TEST_F(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnounce
     };
     for (Case &c : cases) {
         WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200));
-        SetWindowLongPtrA(wnd.get(), GWLP_USERDATA, (LONG_PTR)&c.answer);
-        SetWindowLongPtrA(wnd.get(), GWLP_WNDPROC, (LONG_PTR)LyingWindowProc);
+        SetWindowLongPtrA(wnd.m_hWnd, GWLP_USERDATA, (LONG_PTR)&c.answer);
+        SetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC, (LONG_PTR)LyingWindowProc);
 
-        EXPECT_EQ(QueryWindowText(wnd.get()), c.pszText) << c.answer.nAnnounced << " announced, " << c.answer.nReturned;
+        EXPECT_EQ(QueryWindowText(wnd.m_hWnd), c.pszText)
+            << c.answer.nAnnounced << " announced, " << c.answer.nReturned;
         EXPECT_EQ(c.answer.cchOffered, c.cchOffered) << c.answer.nAnnounced << " announced";
-        m_dlg.UpdateWindowInfo(wnd.get());
+        m_dlg.UpdateWindowInfo(wnd.m_hWnd);
         EXPECT_EQ(Field(IDC_INFO_TITLE), c.pszText);
         EXPECT_EQ(Field(IDC_INFO_RECT), "(100, 50), (400, 250)   300 × 200");
     }

@@ -4,6 +4,7 @@
 #include "picking/InvertedFrame.h"
 #include "support/MainDialog.h"
 #include "support/MouseInput.h"
+#include "support/Rect.h"
 #include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
@@ -74,24 +75,23 @@ TEST(InvertFrameBand, InvertsEveryBandPixelOnceAndNothingElseRestoresAllWhenDraw
 TEST(GetFrameGeometry, ATopLevelWindowIsOutlinedInsideItsClientAreaAndAControlAlongItsEdgeOnItsTopLevelWindow)
 {
     WindowHolder host(CreateTopLevel(WS_POPUP | WS_BORDER, 0, 100, 100, 300, 200));
-    HWND hWndPanel = CreateControl(host.get(), "Static", WS_VISIBLE, 10, 15, 200, 150);
+    HWND hWndPanel = CreateControl(host.m_hWnd, "Static", WS_VISIBLE, 10, 15, 200, 150);
     HWND hWndEdit = CreateControl(hWndPanel, "Edit", WS_VISIBLE | WS_BORDER, 20, 30, 75, 23);
     // A style with WS_POPUP counts as no child, whatever WS_CHILD says.
-    HWND hWndPopupChild = CreateControl(host.get(), "Static", WS_VISIBLE | WS_POPUP, 10, 10, 80, 40);
+    HWND hWndPopupChild = CreateControl(host.m_hWnd, "Static", WS_VISIBLE | WS_POPUP, 10, 10, 80, 40);
     HWND hWndGone = CreateTopLevel(WS_POPUP, 0, 100, 100, 300, 200);
     DestroyWindow(hWndGone);
     struct Case {
         HWND hWnd, hWndSurface;
         RECT rc;
-    } cases[] = {{host.get(), host.get(), {0, 0, 298, 198}},
-                 {hWndEdit, host.get(), {30, 45, 105, 68}},
+    } cases[] = {{host.m_hWnd, host.m_hWnd, {0, 0, 298, 198}},
+                 {hWndEdit, host.m_hWnd, {30, 45, 105, 68}},
                  {hWndPopupChild, hWndPopupChild, {0, 0, 80, 40}},
                  {hWndGone, NULL, {0, 0, 0, 0}}};
     for (const Case &c : cases) {
         RECT rc = {1, 2, 3, 4};
         EXPECT_EQ(GetFrameGeometry(c.hWnd, &rc), c.hWndSurface) << (void *)c.hWnd;
-        EXPECT_TRUE(EqualRect(&rc, &c.rc))
-            << (void *)c.hWnd << ": " << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom;
+        EXPECT_EQ(rc, c.rc) << (void *)c.hWnd;
     }
 }
 
@@ -112,19 +112,19 @@ TEST(DrawFrame, OutlinesAControlOnItsWindowErasesItAndForgetsADestroyedOneButNev
     EXPECT_EQ(main.m_dlg.m_hWndFramed, (HWND)NULL);
 
     WindowHolder host(CreateTopLevel(WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 700, 500, 300, 200));
-    HWND hWndPanel = CreateControl(host.get(), "Static", WS_VISIBLE, 40, 40, 100, 60);
-    UpdateWindow(host.get());
+    HWND hWndPanel = CreateControl(host.m_hWnd, "Static", WS_VISIBLE, 40, 40, 100, 60);
+    UpdateWindow(host.m_hWnd);
     PumpMessagesFor(0);
-    COLORREF crEdge = ClientPixel(host.get(), 41, 41), crInside = ClientPixel(host.get(), 45, 45);
+    COLORREF crEdge = ClientPixel(host.m_hWnd, 41, 41), crInside = ClientPixel(host.m_hWnd, 45, 45);
     ZLBR_DlgZelbrant dlg(NULL);
 
     ASSERT_TRUE(dlg.DrawFrame(hWndPanel));
     EXPECT_EQ(dlg.m_hWndFramed, hWndPanel);
-    EXPECT_EQ(ClientPixel(host.get(), 41, 41), crEdge ^ 0xFFFFFF);
-    EXPECT_EQ(ClientPixel(host.get(), 45, 45), crInside);
+    EXPECT_EQ(ClientPixel(host.m_hWnd, 41, 41), crEdge ^ 0xFFFFFF);
+    EXPECT_EQ(ClientPixel(host.m_hWnd, 45, 45), crInside);
     EXPECT_TRUE(dlg.EraseFrame());
     EXPECT_EQ(dlg.m_hWndFramed, (HWND)NULL);
-    EXPECT_EQ(ClientPixel(host.get(), 41, 41), crEdge);
+    EXPECT_EQ(ClientPixel(host.m_hWnd, 41, 41), crEdge);
 
     ASSERT_TRUE(dlg.DrawFrame(hWndPanel));
     DestroyWindow(hWndPanel);

@@ -76,7 +76,7 @@ TEST(DialogTexts, BothDialogsShowTheirFrenchTextsAsWindows1252BytesInTabOrder)
         "Conçu et réalisé par Morvane",
         "<a href=\"" + page + "\">" + page + "</a>", // the page that F1 opens
         "Autre collaborateur :",
-        "<a href=\"https://www.lucien-arbour.ca/\">https://www.lucien-arbour.ca/</a>",
+        "<a href=\"https://lucien-arbour.example.net/\">https://lucien-arbour.example.net/</a>",
         "© 2026 Morvane.\nTous droits réservés.",
         "Si vous appréciez cette application, faites-le moi savoir en me faisant parvenir un courriel à partir de mon "
         "site Web.",

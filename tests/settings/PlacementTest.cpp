@@ -5,6 +5,7 @@
 #include "settings/Placement.h"
 #include "settings/PlacementGeometry.h"
 #include "settings/RegistryStore.h"
+#include "support/Rect.h"
 #include "support/Registry.h"
 #include "support/TestWindows.h"
 
@@ -12,15 +13,6 @@
 
 #include <climits>
 #include <vector>
-
-static testing::AssertionResult Equal(const RECT &rc, const RECT &rcExpected)
-{
-    if (EqualRect(&rc, &rcExpected))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom
-                                       << ") instead of (" << rcExpected.left << ", " << rcExpected.top << ", "
-                                       << rcExpected.right << ", " << rcExpected.bottom << ")";
-}
 
 static const RECT s_rcPrimaryWork = {0, 0, 1920, 1040};
 static const RECT s_rcSecondaryWork = {1920, 0, 3840, 1040};
@@ -64,7 +56,7 @@ TEST(PlacementGeometry, TheDialogReopensWhereSavedOnlyOnTheSameMonitorWithAMatch
         RECT rc;
         EXPECT_EQ(ChooseRestoredRect(&c.rcSaved, c.bCopy ? &c.rcSaved : NULL, rcCreated, c.rcWork, &rc), c.bAsSaved)
             << c.pszWhat;
-        EXPECT_TRUE(Equal(rc, c.rc)) << c.pszWhat;
+        EXPECT_EQ(rc, c.rc) << c.pszWhat;
     }
 }
 
@@ -98,7 +90,7 @@ protected:
         // The test screen is the monitor of every rectangle, even one far off it.
         RECT rcFar = {-100000, 50000, -99000, 51000}, rcMonitor;
         ASSERT_TRUE(GetMonitorAreas(&rcFar, &rcMonitor, &m_rcWork));
-        EXPECT_TRUE(Equal(rcMonitor, RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+        EXPECT_EQ(rcMonitor, (RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
         m_strCopyKey = MonitorPlacementKey(m_strKey.c_str(), rcMonitor);
     }
 
@@ -133,14 +125,14 @@ TEST_F(Placement, AWindowSavedWhileMinimisedReopensExactlyWhereItWasRestoredAndA
     EXPECT_TRUE(StoredPlacement(m_strKey).empty());
 
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 120, 400, 300));
-    ShowWindow(wnd.get(), SW_MINIMIZE);
-    ASSERT_TRUE(SaveDialogPlacement(wnd.get(), m_strKey.c_str()));
+    ShowWindow(wnd.m_hWnd, SW_MINIMIZE);
+    ASSERT_TRUE(SaveDialogPlacement(wnd.m_hWnd, m_strKey.c_str()));
     std::vector<DWORD> expected = {100, 120, 400, 300};
     EXPECT_EQ(StoredPlacement(m_strKey), expected);
     EXPECT_EQ(StoredPlacement(m_strCopyKey), expected);
     RECT rc = {500, 500, 900, 800};
     EXPECT_TRUE(RestoreDialogPlacement(m_strKey.c_str(), &rc, &rc));
-    EXPECT_TRUE(Equal(rc, RECT{100, 120, 500, 420}));
+    EXPECT_EQ(rc, (RECT{100, 120, 500, 420}));
 }
 
 TEST_F(Placement, ASavedRectangleWithoutItsMonitorCopyOrPastTheScreenLeavesOrMovesTheDialogOntoTheScreen)
@@ -149,14 +141,14 @@ TEST_F(Placement, ASavedRectangleWithoutItsMonitorCopyOrPastTheScreenLeavesOrMov
     WriteSavedPlacement(100, 120, 400, 300);
     RegWriteDword(m_strCopyKey.c_str(), "CY", 299);
     EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_TRUE(Equal(rc, rcCurrent)) << "a copy that differs";
+    EXPECT_EQ(rc, rcCurrent) << "a copy that differs";
     DeleteRegistryKey(m_strCopyKey);
     EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_TRUE(Equal(rc, rcCurrent)) << "no copy";
+    EXPECT_EQ(rc, rcCurrent) << "no copy";
 
     WriteSavedPlacement(m_rcWork.right - 350, 120, 400, 300);
     EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-    EXPECT_TRUE(Equal(rc, RECT{m_rcWork.right - 400, 120, m_rcWork.right, 420})) << "50 px past the right edge";
+    EXPECT_EQ(rc, (RECT{m_rcWork.right - 400, 120, m_rcWork.right, 420})) << "50 px past the right edge";
 
     // Created off the screen with nothing saved, a negative width, or a right
     // edge that wraps far left of the left one: moved into the work area.
@@ -167,22 +159,22 @@ TEST_F(Placement, ASavedRectangleWithoutItsMonitorCopyOrPastTheScreenLeavesOrMov
         if (c.second != 0)
             WriteSavedPlacement(c.first, 120, c.second, 300);
         EXPECT_FALSE(RestoreDialogPlacement(m_strKey.c_str(), &rcCurrent, &rc));
-        EXPECT_TRUE(Equal(rc, rcMoved)) << "X " << c.first << ", CX " << (LONG)c.second;
+        EXPECT_EQ(rc, rcMoved) << "X " << c.first << ", CX " << (LONG)c.second;
     }
 }
 
 TEST_F(Placement, AWindowIsCentredOverItsOwnerOrWithoutOneInItsWorkArea)
 {
     WindowHolder owner(CreateTopLevel(WS_POPUP, 0, 100, 100, 600, 400));
-    HWND hWnd = CreateTopLevel(WS_POPUP, 0, 0, 0, 200, 100, owner.get());
+    HWND hWnd = CreateTopLevel(WS_POPUP, 0, 0, 0, 200, 100, owner.m_hWnd);
     RECT rc;
-    CenterWindowOverOwner(hWnd, owner.get());
+    CenterWindowOverOwner(hWnd, owner.m_hWnd);
     GetWindowRect(hWnd, &rc);
-    EXPECT_TRUE(Equal(rc, RECT{300, 250, 500, 350}));
+    EXPECT_EQ(rc, (RECT{300, 250, 500, 350}));
 
     CenterWindowOverOwner(hWnd, NULL);
     GetWindowRect(hWnd, &rc);
     LONG x = m_rcWork.left + (m_rcWork.right - m_rcWork.left - 200) / 2;
     LONG y = m_rcWork.top + (m_rcWork.bottom - m_rcWork.top - 100) / 2;
-    EXPECT_TRUE(Equal(rc, RECT{x, y, x + 200, y + 100}));
+    EXPECT_EQ(rc, (RECT{x, y, x + 200, y + 100}));
 }

@@ -13,13 +13,18 @@ static LONG Normalized(LONG nPixel, int nScreenSize)
 }
 
 // The pause lets the receiving program handle the events one by one.
+static void Send(INPUT input)
+{
+    SendInput(1, &input, sizeof(input));
+    PumpMessagesFor(15);
+}
+
 static void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi = {dx, dy, 0, dwFlags, 0, 0};
-    SendInput(1, &input, sizeof(input));
-    PumpMessagesFor(15);
+    Send(input);
 }
 
 bool MovePointerTo(POINT pt)
@@ -54,6 +59,16 @@ bool MovePointerAlong(POINT pt)
             return false;
     }
     return MovePointerTo(pt);
+}
+
+void PressKey(WORD wVk)
+{
+    for (DWORD dwFlags : {0, KEYEVENTF_KEYUP}) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki = {wVk, (WORD)MapVirtualKeyA(wVk, MAPVK_VK_TO_VSC), dwFlags, 0, 0};
+        Send(input);
+    }
 }
 
 POINT CenterOf(HWND hwnd)

@@ -1,11 +1,54 @@
 // Child processes and the windows they show, for tests.
 #include "support/Process.h"
 
-std::wstring ProgramPath()
+std::wstring BinDirectory()
 {
     wchar_t szPath[MAX_PATH];
     std::wstring path(szPath, GetModuleFileNameW(NULL, szPath, MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"Zelbrant.exe";
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+std::wstring ProgramPath()
+{
+    return BinDirectory() + L"Zelbrant.exe";
+}
+
+// Deletes a folder tree; paths use the \\?\ form so that length is no limit.
+static void DeleteTree(const std::wstring &dir)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE hFind = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    for (BOOL bFound = hFind != INVALID_HANDLE_VALUE; bFound; bFound = FindNextFileW(hFind, &fd)) {
+        std::wstring name = fd.cFileName, child = dir + L"\\" + name;
+        if (name == L"." || name == L"..")
+            continue;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            DeleteTree(child);
+        else
+            DeleteFileW(child.c_str());
+    }
+    FindClose(hFind);
+    RemoveDirectoryW(dir.c_str());
+}
+
+std::wstring MakeScratchDirectory(const wchar_t *pszName)
+{
+    wchar_t szTemp[MAX_PATH];
+    std::wstring dir = L"\\\\?\\" + std::wstring(szTemp, GetTempPathW(MAX_PATH, szTemp)) + L"zelbrant-" + pszName;
+    DeleteTree(dir);
+    CreateDirectoryW(dir.c_str(), NULL);
+    return dir.substr(4); // without the \\?\ prefix
+}
+
+std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength)
+{
+    while (nLength - dir.size() > 150) {
+        dir += L"\\" + std::wstring(100, L'd');
+        CreateDirectoryW((L"\\\\?\\" + dir).c_str(), NULL);
+    }
+    dir += L"\\" + std::wstring(nLength - dir.size() - 1, L'e');
+    CreateDirectoryW((L"\\\\?\\" + dir).c_str(), NULL);
+    return dir;
 }
 
 ChildProcess::ChildProcess() : m_pi() {}
@@ -47,7 +90,7 @@ DWORD ChildProcess::WaitForExit(DWORD dwMilliseconds)
 struct WindowQuery {
     DWORD dwProcessId;
     const char *pszClass, *pszCaption;
-    HWND hWndFound;
+    HWND hWndOwner, hWndFound;
 };
 
 static BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lParam)
@@ -58,15 +101,17 @@ static BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lParam)
     char szClass[256] = "";
     GetClassNameA(hwnd, szClass, sizeof(szClass));
     if (dwProcessId != pQuery->dwProcessId || !IsWindowVisible(hwnd) || lstrcmpiA(szClass, pQuery->pszClass) != 0 ||
-        (pQuery->pszCaption && WindowText(hwnd) != pQuery->pszCaption))
+        (pQuery->pszCaption && WindowText(hwnd) != pQuery->pszCaption) ||
+        (pQuery->hWndOwner && GetWindow(hwnd, GW_OWNER) != pQuery->hWndOwner))
         return TRUE;
     pQuery->hWndFound = hwnd;
     return FALSE;
 }
 
-static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption, DWORD dwMilliseconds)
+static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption, HWND hWndOwner,
+                                 DWORD dwMilliseconds)
 {
-    WindowQuery query = {dwProcessId, pszClass, pszCaption, NULL};
+    WindowQuery query = {dwProcessId, pszClass, pszCaption, hWndOwner, NULL};
     for (DWORD dwStart = GetTickCount();; Sleep(50)) {
         EnumWindows(MatchProcessWindow, (LPARAM)&query);
         if (query.hWndFound || GetTickCount() - dwStart > dwMilliseconds)
@@ -74,9 +119,10 @@ static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const 
     }
 }
 
-HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds) const
+HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds,
+                                 HWND hWndOwner) const
 {
-    return WaitForProcessWindow(m_pi.dwProcessId, pszClass, pszCaption, dwMilliseconds);
+    return WaitForProcessWindow(m_pi.dwProcessId, pszClass, pszCaption, hWndOwner, dwMilliseconds);
 }
 
 std::string WindowText(HWND hwnd)
@@ -96,8 +142,8 @@ void DismissMessageBox(HWND hWndBox)
     PostMessageA(hWndBox, WM_COMMAND, IDOK, 0);
 }
 
-MessageBoxCatcher::MessageBoxCatcher(const char *pszCaption)
-    : m_strCaption(pszCaption), m_hThread(CreateThread(NULL, 0, Watch, this, 0, NULL))
+MessageBoxCatcher::MessageBoxCatcher(const char *pszCaption, HWND hWndOwner)
+    : m_pszCaption(pszCaption), m_hWndOwner(hWndOwner), m_hThread(CreateThread(NULL, 0, Watch, this, 0, NULL))
 {
 }
 
@@ -119,7 +165,8 @@ std::string MessageBoxCatcher::Text()
 DWORD WINAPI MessageBoxCatcher::Watch(void *pThis)
 {
     MessageBoxCatcher *pCatcher = (MessageBoxCatcher *)pThis;
-    HWND hWndBox = WaitForProcessWindow(GetCurrentProcessId(), "#32770", pCatcher->m_strCaption.c_str(), 15000);
+    HWND hWndBox =
+        WaitForProcessWindow(GetCurrentProcessId(), "#32770", pCatcher->m_pszCaption, pCatcher->m_hWndOwner, 15000);
     if (hWndBox) {
         pCatcher->m_strText = MessageBoxText(hWndBox);
         DismissMessageBox(hWndBox);

@@ -36,12 +36,12 @@ SoundSpy::SoundSpy() : m_ppPlaySoundSlot(NULL), m_ppBeepSlot(NULL), m_dwLastFlag
 {
     s_pfnRealPlaySound = (PFN_PlaySoundA)(void *)GetProcAddress(GetModuleHandleA("winmm.dll"), "PlaySoundA");
     s_pfnRealMessageBeep = (PFN_MessageBeep)(void *)GetProcAddress(GetModuleHandleA("user32.dll"), "MessageBeep");
-    if (s_pActiveSpy || !(m_ppPlaySoundSlot = FindImportSlot((void *)s_pfnRealPlaySound)) ||
-        !(m_ppBeepSlot = FindImportSlot((void *)s_pfnRealMessageBeep)))
+    if (s_pActiveSpy || !(m_ppPlaySoundSlot = FindImportSlot((void *)s_pfnRealPlaySound)))
         return;
     s_pActiveSpy = this;
     WriteImportSlot(m_ppPlaySoundSlot, (void *)RecordPlaySound);
-    WriteImportSlot(m_ppBeepSlot, (void *)RecordMessageBeep);
+    if ((m_ppBeepSlot = FindImportSlot((void *)s_pfnRealMessageBeep)))
+        WriteImportSlot(m_ppBeepSlot, (void *)RecordMessageBeep);
 }
 
 SoundSpy::~SoundSpy()
@@ -49,13 +49,15 @@ SoundSpy::~SoundSpy()
     if (s_pActiveSpy != this)
         return;
     WriteImportSlot(m_ppPlaySoundSlot, (void *)s_pfnRealPlaySound);
-    WriteImportSlot(m_ppBeepSlot, (void *)s_pfnRealMessageBeep);
+    if (m_ppBeepSlot)
+        WriteImportSlot(m_ppBeepSlot, (void *)s_pfnRealMessageBeep);
     s_pActiveSpy = NULL;
 }
 
 void SoundSpy::Clear()
 {
     m_sounds.clear();
+    m_beeps.clear();
     m_dwLastFlags = 0;
     m_hLastModule = NULL;
 }
@@ -71,6 +73,6 @@ BOOL WINAPI SoundSpy::RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dw
 
 BOOL WINAPI SoundSpy::RecordMessageBeep(UINT uType)
 {
-    s_pActiveSpy->m_sounds.push_back(uType == 0xFFFFFFFF ? SIMPLE_BEEP : uType);
+    s_pActiveSpy->m_beeps.push_back(uType);
     return s_pfnRealMessageBeep(uType);
 }

@@ -12,20 +12,18 @@ class SoundSpy {
 public:
     // Stands in Sounds() for a sound named by a string instead of an id.
     static constexpr UINT NAMED_SOUND = 0xFFFFFFFF;
-    // Stands in Sounds() for MessageBeep(0xFFFFFFFF); other beeps stand as their type.
-    static constexpr UINT SIMPLE_BEEP = 0xFFFFFFFE;
 
     // Redirects the import with an empty record; the destructor restores it.
     SoundSpy();
     ~SoundSpy();
 
-    // False when the test program does not import PlaySoundA and MessageBeep
-    // or another spy is active: then nothing is recorded.
+    // False when the test program does not import PlaySoundA or another spy
+    // is active: then nothing is recorded.
     bool Installed() const
     {
-        return m_ppPlaySoundSlot && m_ppBeepSlot;
+        return m_ppPlaySoundSlot != NULL;
     }
-    // The sound ids and beeps asked for, oldest first.
+    // The sound ids asked for, oldest first.
     std::vector<UINT> Sounds() const
     {
         return m_sounds;
@@ -40,6 +38,11 @@ public:
         return m_hLastModule;
     }
     void Clear();
+    // The MessageBeep types asked for, oldest first; redirected alike.
+    std::vector<UINT> Beeps() const
+    {
+        return m_beeps;
+    }
 
 private:
     SoundSpy(const SoundSpy &) = delete;
@@ -50,7 +53,7 @@ private:
 
     void **m_ppPlaySoundSlot;
     void **m_ppBeepSlot;
-    std::vector<UINT> m_sounds;
+    std::vector<UINT> m_sounds, m_beeps;
     DWORD m_dwLastFlags;
     HMODULE m_hLastModule;
 };

@@ -6,7 +6,6 @@
 
 #include <stdlib.h>
 
-#include <memory>
 #include <string>
 
 // A top-level window of a plain white class; its rectangle is exactly the one given.
@@ -17,14 +16,25 @@ HWND CreateControl(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, 
                    const char *pszText = "");
 
 // Destroys its window (and so its children and owned windows) at the end of the scope.
-struct WindowDestroyer {
-    void operator()(HWND__ *hWnd) const
+class WindowHolder {
+public:
+    explicit WindowHolder(HWND hWnd) : m_hWnd(hWnd) {}
+    ~WindowHolder()
     {
-        if (IsWindow(hWnd))
-            DestroyWindow(hWnd);
+        if (IsWindow(m_hWnd))
+            DestroyWindow(m_hWnd);
     }
+    operator HWND() const
+    {
+        return m_hWnd;
+    }
+
+    HWND m_hWnd;
+
+private:
+    WindowHolder(const WindowHolder &) = delete;
+    WindowHolder &operator=(const WindowHolder &) = delete;
 };
-typedef std::unique_ptr<HWND__, WindowDestroyer> WindowHolder;
 
 // Whether a panel text shows the handle: "0x" and exactly 8 upper-case
 // hexadecimal digits that read back as its value.
