@@ -38,7 +38,9 @@ TEST_F(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThe
 {
     WindowHolder top(CreateTopLevel(WS_POPUP | WS_BORDER, 0, 100, 50, 300, 200, NULL, "Fenêtre d'essai"));
     HWND hWndPanel = CreateControl(top.m_hWnd, "Static", WS_VISIBLE, 5, 10, 200, 150);
-    HWND hWndControl = CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY, 15, 20, 75, 23, 1001);
+    HWND hWndControl =
+        CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 15,
+                      20, 75, 23, 1001);
     WindowHolder topmost(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
     WindowHolder offscreen(CreateTopLevel(WS_POPUP, 0, -150, -40, 100, 30));
     HWND hWndNegative = CreateControl(offscreen.m_hWnd, "Button", WS_VISIBLE, -20, -5, 50, 10);
@@ -68,7 +70,7 @@ TEST_F(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThe
     } rows[] = {
         {hWndTopmost, true, hWndTopmost, hWndTopmost, "", TEST_CLASS, "0", NULL, "0x00000088", NULL,
          "(100, 50), (400, 250)   300 × 200", true, true},
-        {hWndControl, false, hWndControl, hWndTop, "", "Static", "1001", "0x58000100", "0x00000000", hWndPanel,
+        {hWndControl, false, hWndControl, hWndTop, "", "Static", "1001", "0x58000B00", "0x00000000", hWndPanel,
          "(20, 30), (95, 53)   75 × 23", false, false},
         {hWndControl, true, hWndTop, hWndTop, "Fenêtre d'essai", TEST_CLASS, "0", NULL, NULL, NULL,
          "(100, 50), (400, 250)   300 × 200", true, false},
