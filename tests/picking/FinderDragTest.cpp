@@ -52,7 +52,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAs
 
     HICON hIdleIcon = finderIcon();
     send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1});
-    EXPECT_TRUE(dlg.m_bTracking);
+    ASSERT_TRUE(dlg.m_bTracking) << "a press that starts no drag would let Enter open the menu";
     EXPECT_EQ(GetCapture(), main.m_hWnd);
     for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
         EXPECT_FALSE(main.IsEnabled(nId)) << nId;
