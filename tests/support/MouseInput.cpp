@@ -36,7 +36,7 @@ bool MovePointerTo(POINT pt)
             POINT ptCursor;
             return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y;
         },
-        1000);
+        5000);
 }
 
 void PressLeftButton()
