@@ -53,7 +53,7 @@ bool MovePointerAlong(POINT pt)
 {
     POINT ptFrom;
     GetCursorPos(&ptFrom);
-    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y, nSteps = (std::max(labs(dx), labs(dy)) + 7) / 8;
+    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y, nSteps = (std::max(labs(dx), labs(dy)) + 31) / 32;
     for (LONG i = 1; i < nSteps; i++) {
         if (!MovePointerTo(POINT{ptFrom.x + dx * i / nSteps, ptFrom.y + dy * i / nSteps}))
             return false;

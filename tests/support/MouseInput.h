@@ -12,7 +12,7 @@ void PressLeftButton();
 void ReleaseLeftButton();
 // Presses and releases a key, as a finger on the keyboard would.
 void PressKey(WORD wVk);
-// Moves the pointer from where it is to pt in steps of at most 8 pixels along
+// Moves the pointer from where it is to pt in steps of at most 32 pixels along
 // each axis, pausing after each; the buttons are left as they are.
 bool MovePointerAlong(POINT pt);
 // The centre of a window's rectangle on the screen.
