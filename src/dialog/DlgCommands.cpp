@@ -5,7 +5,7 @@
 #include "dialog/DlgZelbrant.h"
 
 #include "app/Resources.h"
-#include "picking/WindowStyle.h"
+#include "app/WindowStyle.h"
 #include "res/resource.h"
 #include "settings/ClipboardExport.h"
 
@@ -83,8 +83,7 @@ void ZLBR_DlgZelbrant::OnOptionClicked(UINT nId)
     PlayFeedbackSound(bOn ? IDW_OPTION_ON : IDW_OPTION_OFF);
 
     if (nId == IDC_KEEP_DIALOG_ON_TOP) {
-        SetWindowPos(m_hWnd, m_bKeepDialogOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ApplyKeepDialogOnTop(NULL);
     } else if (nId == IDC_AUTO_FIND_ROOT_PARENT) {
         // The panel switches at once between the window picked last and
         // its root.
@@ -101,23 +100,21 @@ void ZLBR_DlgZelbrant::OnKeepSelectedOnTopClicked()
         UpdateWindowInfo(m_hWndPointed); // re-reads and re-checks the state
         PlayFeedbackSound(m_bSelectedOnTop ? IDW_OPTION_ON : IDW_OPTION_OFF);
     } else {
-        // The selection is forgotten, so 209 becomes unchecked and disabled.
+        // The selection is forgotten, so the topmost check box becomes
+        // unchecked and disabled.
         UpdateWindowInfo(NULL);
         PlayFeedbackSound(IDW_FAILURE);
     }
 }
 
-// Makes the root of the window picked last topmost or not, as check box 209
-// now says, and reads the result back from the window.
+// Makes the root of the window picked last topmost or not, as the topmost
+// check box now says, and reads the result back from the window.
 bool ZLBR_DlgZelbrant::SetSelectedOnTop()
 {
     HWND hWndTarget = m_hWndRoot;
     if (!hWndTarget || !IsWindow(hWndTarget))
         return false;
-    HWND hWndTop = hWndTarget;
-    for (HWND hWndUp = GetParent(hWndTop); hWndUp; hWndUp = GetParent(hWndTop))
-        hWndTop = hWndUp;
-    if (hWndTop != hWndTarget)
+    if (FindParentChainEnd(hWndTarget, NULL) != hWndTarget)
         return false; // it has been given a parent or an owner since
 
     LONG lStyle = 0;

@@ -30,8 +30,8 @@ BOOL ZLBR_DlgZelbrant::OnInitDialog()
     ShowFinderIcon(true);
     UpdateWindowInfo(NULL);
 
-    CheckDlgButton(m_hWnd, IDC_KEEP_DIALOG_ON_TOP, m_bKeepDialogOnTop ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT, m_bAutoFindRootParent ? BST_CHECKED : BST_UNCHECKED);
+    SetControlChecked(GetDlgItem(m_hWnd, IDC_KEEP_DIALOG_ON_TOP), m_bKeepDialogOnTop);
+    SetControlChecked(GetDlgItem(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT), m_bAutoFindRootParent);
     ShowFrameOption();
 
     SendMessageA(m_hWndCopy, BM_SETIMAGE, IMAGE_ICON,
@@ -58,6 +58,8 @@ void ZLBR_DlgZelbrant::CollectControlHandles()
     m_hWndKeepSelectedOnTop = GetDlgItem(m_hWnd, IDC_KEEP_SELECTED_ON_TOP);
     m_hWndCopy = GetDlgItem(m_hWnd, IDC_COPY_TO_CLIPBOARD);
     m_hWndMenu = GetDlgItem(m_hWnd, IDOK);
+    for (int i = 0; i < PANEL_FIELDS; i++)
+        m_ahWndLabels[i] = GetDlgItem(m_hWnd, IDC_LABEL_TITLE + i);
 }
 
 // Mouse messages arrive in the dialog's client coordinates: the finder
@@ -76,39 +78,52 @@ void ZLBR_DlgZelbrant::PlaceDialog()
     RECT rcCurrent, rcPlaced;
     GetWindowRect(m_hWnd, &rcCurrent);
     RestoreDialogPlacement(PlacementKey().c_str(), &rcCurrent, &rcPlaced);
-    SetWindowPos(m_hWnd, m_bKeepDialogOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, rcPlaced.left, rcPlaced.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE);
+    POINT ptPlaced = {rcPlaced.left, rcPlaced.top};
+    ApplyKeepDialogOnTop(&ptPlaced);
+}
+
+// The dialog's topmost state follows its option; a place given moves it in the
+// same call.
+void ZLBR_DlgZelbrant::ApplyKeepDialogOnTop(const POINT *pptPlace)
+{
+    POINT pt = pptPlace ? *pptPlace : POINT{0, 0};
+    SetWindowPos(m_hWnd, m_bKeepDialogOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, pt.x, pt.y, 0, 0,
+                 (pptPlace ? 0 : SWP_NOMOVE) | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 BOOL ZLBR_DlgZelbrant::OnCaptureChanged()
 {
     if ((HWND)m_pCurrentMsg->lParam == m_hWnd)
         return TRUE;
-    if (IsFrameUsed() && m_hWndFramed)
-        EraseFrame();
+    EraseFrameIfShown();
     m_bTracking = false;
     ShowFinderIcon(true);
-    EnableIdleControls();
+    ShowDragControls(false);
     FocusMenuButton();
     return TRUE;
 }
 
-// Check box 104 shows the kept frame option only while the root parent is
-// not searched; otherwise it is unchecked and disabled.
+// The frame option's check box shows the kept option only while the root
+// parent is not searched; otherwise it is unchecked and disabled.
 void ZLBR_DlgZelbrant::ShowFrameOption()
 {
-    CheckDlgButton(m_hWnd, IDC_DRAW_INVERTED_FRAME, IsFrameUsed() ? BST_CHECKED : BST_UNCHECKED);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
+    HWND hWndFrameOption = GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME);
+    SetControlChecked(hWndFrameOption, IsFrameUsed());
+    SetControlEnabled(hWndFrameOption, !m_bAutoFindRootParent);
 }
 
-// The controls that a finder drag disables; check box 104 only speaks for
-// the frame while the root parent is not searched.
-void ZLBR_DlgZelbrant::EnableIdleControls()
+// A finder drag disables the Menu button, then the option check boxes; its end
+// enables them again, the Menu button last. The frame option's check box only
+// speaks for the frame while the root parent is not searched.
+void ZLBR_DlgZelbrant::ShowDragControls(bool bDragging)
 {
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_KEEP_DIALOG_ON_TOP), true);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT), true);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !m_bAutoFindRootParent);
-    SetControlEnabled(m_hWndMenu, true);
+    if (bDragging)
+        SetControlEnabled(m_hWndMenu, false);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_KEEP_DIALOG_ON_TOP), !bDragging);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT), !bDragging);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !bDragging && !m_bAutoFindRootParent);
+    if (!bDragging)
+        SetControlEnabled(m_hWndMenu, true);
 }
 
 static void DestroyIconIfAny(LRESULT hIcon)

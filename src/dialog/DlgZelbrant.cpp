@@ -17,7 +17,7 @@ ZLBR_DlgZelbrant::ZLBR_DlgZelbrant(HINSTANCE hInstance)
       m_bKeepDialogOnTop(true), m_bAutoFindRootParent(true), m_bDrawInvertedFrame(true), m_bSelectedOnTop(false),
       m_bTracking(false), m_hWndFinderIcon(NULL), m_hWndInfoTitle(NULL), m_hWndInfoClass(NULL), m_hWndInfoHandle(NULL),
       m_hWndInfoId(NULL), m_hWndInfoStyle(NULL), m_hWndInfoExStyle(NULL), m_hWndInfoParent(NULL), m_hWndInfoRect(NULL),
-      m_hWndKeepSelectedOnTop(NULL), m_hWndCopy(NULL), m_hWndMenu(NULL), m_rcFinderIcon()
+      m_hWndKeepSelectedOnTop(NULL), m_hWndCopy(NULL), m_hWndMenu(NULL), m_ahWndLabels(), m_rcFinderIcon()
 {
     char szTemplate[16];
     wsprintfA(szTemplate, "#%lu", (unsigned long)IDD_MAIN);
@@ -110,6 +110,12 @@ void ZLBR_DlgZelbrant::SetControlEnabled(HWND hWndControl, bool bEnable)
 {
     if ((IsWindowEnabled(hWndControl) != FALSE) != bEnable)
         EnableWindow(hWndControl, bEnable);
+}
+
+void ZLBR_DlgZelbrant::SetControlChecked(HWND hWndControl, bool bCheck)
+{
+    if ((SendMessageA(hWndControl, BM_GETCHECK, 0, 0) == BST_CHECKED) != bCheck)
+        SendMessageA(hWndControl, BM_SETCHECK, bCheck ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ZLBR_DlgZelbrant::FocusMenuButton()

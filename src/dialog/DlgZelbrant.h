@@ -8,6 +8,10 @@
 
 #include <string>
 
+// The information panel's fields, from the title to the rectangle, each with
+// its label.
+const int PANEL_FIELDS = 8;
+
 class ZLBR_DlgZelbrant {
 public:
     explicit ZLBR_DlgZelbrant(HINSTANCE hInstance);
@@ -17,7 +21,9 @@ public:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnMessage();
 
+    // Enable or check a control only when its state differs.
     void SetControlEnabled(HWND hWndControl, bool bEnable);
+    void SetControlChecked(HWND hWndControl, bool bCheck);
     void FocusMenuButton();
 
     // Start and end of the dialog (DlgInit.cpp)
@@ -54,6 +60,8 @@ public:
     // they drew, and EraseFrame leaves m_hWndFramed null in every case.
     bool DrawFrame(HWND hWnd);
     bool EraseFrame();
+    // Erases the frame when one is shown and the frame is in use.
+    void EraseFrameIfShown();
 
     // The information panel (picking/InfoPanel.cpp), its one writer: shows the
     // pointed window, or its root with AutoFindRootParent, and nothing for
@@ -89,14 +97,18 @@ public:
     HWND m_hWndKeepSelectedOnTop;
     HWND m_hWndCopy;
     HWND m_hWndMenu;
+    // The panel's labels, in the order of its fields: enabled or disabled at
+    // every pointer move.
+    HWND m_ahWndLabels[PANEL_FIELDS];
     RECT m_rcFinderIcon;
 
 private:
     void CollectControlHandles();
     void RecordFinderIconRect();
     void PlaceDialog();
+    void ApplyKeepDialogOnTop(const POINT *pptPlace);
     void ShowFrameOption();
-    void EnableIdleControls();
+    void ShowDragControls(bool bDragging);
     void OnMenuCommand();
     void SaveAllSettings();
     void AbandonFinderDrag();

@@ -30,10 +30,7 @@ BOOL ZLBR_DlgZelbrant::OnFinderButtonDown()
     ShowFinderIcon(false);
     UpdateWindowInfo(NULL);
     FocusMenuButton();
-    SetControlEnabled(m_hWndMenu, false);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_KEEP_DIALOG_ON_TOP), false);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT), false);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), false);
+    ShowDragControls(true);
     // The disabled Menu button cannot keep the focus: the dialog takes it,
     // so that Escape and Enter still reach it during the drag.
     SetFocus(m_hWnd);
@@ -59,8 +56,7 @@ BOOL ZLBR_DlgZelbrant::OnFinderMouseMove()
         }
         UpdateWindowInfo(hWndHit);
     } else {
-        if (IsFrameUsed() && m_hWndFramed)
-            EraseFrame();
+        EraseFrameIfShown();
         UpdateWindowInfo(NULL);
     }
     return TRUE;
@@ -87,8 +83,7 @@ BOOL ZLBR_DlgZelbrant::OnFinderButtonUp()
 // left to erase.
 void ZLBR_DlgZelbrant::CancelFinderTracking()
 {
-    if (IsFrameUsed() && m_hWndFramed)
-        EraseFrame();
+    EraseFrameIfShown();
     m_bTracking = false;
     ReleaseCapture();
 }

@@ -3,7 +3,7 @@
 #include "picking/HitTest.h"
 
 #include "picking/ClientRect.h"
-#include "picking/WindowStyle.h"
+#include "app/WindowStyle.h"
 
 #include <vector>
 

@@ -2,14 +2,13 @@
 // value formats, and the panel's texts, check box and enabled states.
 #include "picking/InfoPanel.h"
 
+#include "app/WindowStyle.h"
 #include "dialog/DlgZelbrant.h"
 #include "picking/ClientRect.h"
 #include "res/resource.h"
 
 #include <algorithm>
 #include <stdio.h>
-
-enum { PANEL_VALUES = 8 };
 
 std::string QueryWindowText(HWND hWnd)
 {
@@ -68,36 +67,6 @@ static std::string FormatRectangle(const RECT &rc)
     return sz;
 }
 
-// The last window of the parent chain of hWndPointed (its owner chain for a
-// pop-up window), and hWndPointed's parent, null when it has none; false when
-// the dialog is on that chain above hWndPointed: its own controls and the
-// windows it owns are never shown.
-static bool FindRootOutsideDialog(HWND hWndPointed, HWND hWndDialog, HWND *phWndRoot, HWND *phWndParent)
-{
-    *phWndRoot = hWndPointed;
-    *phWndParent = GetParent(hWndPointed);
-    for (HWND hWnd = *phWndParent; hWnd; hWnd = GetParent(hWnd)) {
-        if (hWnd == hWndDialog)
-            return false;
-        *phWndRoot = hWnd;
-    }
-    return true;
-}
-
-// The labels 301 to 308, looked up once per dialog: GetDlgItem asks the window
-// manager for the dialog's whole list of children at every call, and the
-// labels live as long as their dialog.
-static const HWND *PanelLabels(HWND hWndDialog)
-{
-    static HWND s_hWndDialog, s_ahWndLabels[PANEL_VALUES];
-    if (hWndDialog != s_hWndDialog || !IsWindow(s_ahWndLabels[0])) {
-        s_hWndDialog = hWndDialog;
-        for (int i = 0; i < PANEL_VALUES; i++)
-            s_ahWndLabels[i] = GetDlgItem(hWndDialog, IDC_LABEL_TITLE + i);
-    }
-    return s_ahWndLabels;
-}
-
 // The eight texts, in the order of the edits 201 to 208. The rectangle is
 // relative to the root's client area unless the shown window is the root.
 static void FormatWindowInfo(HWND hWndShown, HWND hWndRoot, HWND hWndParent, const char *pszClass, const WINDOWINFO &wi,
@@ -120,23 +89,23 @@ static void FormatWindowInfo(HWND hWndShown, HWND hWndRoot, HWND hWndParent, con
 // right receives nothing, so that it neither flickers nor repaints.
 static void WritePanelTexts(const HWND *phWndEdits, const std::string *pstrTexts)
 {
-    std::string astrPresent[PANEL_VALUES];
-    for (int i = 0; i < PANEL_VALUES; i++)
+    std::string astrPresent[PANEL_FIELDS];
+    for (int i = 0; i < PANEL_FIELDS; i++)
         astrPresent[i] = QueryWindowText(phWndEdits[i]);
-    for (int i = 0; i < PANEL_VALUES; i++)
+    for (int i = 0; i < PANEL_FIELDS; i++)
         if (astrPresent[i] != pstrTexts[i])
             SendMessageA(phWndEdits[i], WM_SETTEXT, 0, (LPARAM)pstrTexts[i].c_str());
 }
 
 void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
 {
-    const HWND ahWndEdits[PANEL_VALUES] = {m_hWndInfoTitle, m_hWndInfoClass,   m_hWndInfoHandle, m_hWndInfoId,
+    const HWND ahWndEdits[PANEL_FIELDS] = {m_hWndInfoTitle, m_hWndInfoClass,   m_hWndInfoHandle, m_hWndInfoId,
                                            m_hWndInfoStyle, m_hWndInfoExStyle, m_hWndInfoParent, m_hWndInfoRect};
-    std::string astrTexts[PANEL_VALUES];
+    std::string astrTexts[PANEL_FIELDS];
 
-    HWND hWndRoot = NULL, hWndPointedParent = NULL;
-    bool bShown = hWndPointed && IsWindow(hWndPointed) && hWndPointed != m_hWnd &&
-                  FindRootOutsideDialog(hWndPointed, m_hWnd, &hWndRoot, &hWndPointedParent);
+    // The dialog's own controls and the windows it owns are never shown.
+    HWND hWndRoot = hWndPointed && IsWindow(hWndPointed) ? FindParentChainEnd(hWndPointed, m_hWnd) : NULL;
+    bool bShown = hWndRoot != NULL;
     HWND hWndShown = m_bAutoFindRootParent ? hWndRoot : hWndPointed;
     char szClass[257] = "";
     WINDOWINFO wi = {};
@@ -148,7 +117,7 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
         m_hWndPointed = hWndPointed;
         m_hWndRoot = hWndRoot;
         // The root is the window of the chain that has no parent.
-        HWND hWndParent = m_bAutoFindRootParent ? NULL : hWndPointedParent;
+        HWND hWndParent = hWndShown == hWndRoot ? NULL : GetParent(hWndShown);
         bHasParent = hWndParent != NULL;
         m_bSelectedOnTop = (wi.dwExStyle & WS_EX_TOPMOST) != 0;
         FormatWindowInfo(hWndShown, hWndRoot, hWndParent, szClass, wi, astrTexts);
@@ -162,16 +131,14 @@ void ZLBR_DlgZelbrant::UpdateWindowInfo(HWND hWndPointed)
     HWND hWndFocus = bShown ? NULL : GetFocus();
     bool bMoveFocus =
         hWndFocus && (hWndFocus == m_hWndKeepSelectedOnTop || hWndFocus == m_hWndCopy ||
-                      std::find(ahWndEdits, ahWndEdits + PANEL_VALUES, hWndFocus) != ahWndEdits + PANEL_VALUES);
+                      std::find(ahWndEdits, ahWndEdits + PANEL_FIELDS, hWndFocus) != ahWndEdits + PANEL_FIELDS);
 
     WritePanelTexts(ahWndEdits, astrTexts);
-    const HWND *phWndLabels = PanelLabels(m_hWnd);
-    for (int i = 0; i < PANEL_VALUES; i++)
-        SetControlEnabled(phWndLabels[i], bShown);
+    for (HWND hWndLabel : m_ahWndLabels)
+        SetControlEnabled(hWndLabel, bShown);
     // Only a window without parent or owner can be made topmost.
     SetControlEnabled(m_hWndKeepSelectedOnTop, bShown && !bHasParent);
-    if ((SendMessageA(m_hWndKeepSelectedOnTop, BM_GETCHECK, 0, 0) == BST_CHECKED) != m_bSelectedOnTop)
-        SendMessageA(m_hWndKeepSelectedOnTop, BM_SETCHECK, m_bSelectedOnTop ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetControlChecked(m_hWndKeepSelectedOnTop, m_bSelectedOnTop);
     SetControlEnabled(m_hWndCopy, bShown);
     if (bMoveFocus)
         FocusMenuButton();

@@ -3,7 +3,7 @@
 
 #include "dialog/DlgZelbrant.h"
 #include "picking/ClientRect.h"
-#include "picking/WindowStyle.h"
+#include "app/WindowStyle.h"
 
 HWND GetFrameGeometry(HWND hWnd, RECT *prc)
 {
@@ -102,4 +102,10 @@ bool ZLBR_DlgZelbrant::EraseFrame()
     bool bErased = InvertWindowFrame(m_hWndFramed, m_hWnd);
     m_hWndFramed = NULL;
     return bErased;
+}
+
+void ZLBR_DlgZelbrant::EraseFrameIfShown()
+{
+    if (IsFrameUsed() && m_hWndFramed)
+        EraseFrame();
 }

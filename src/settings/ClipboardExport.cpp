@@ -10,7 +10,6 @@
 #include <new>
 #include <string>
 
-static const int PANEL_LINES = 8;
 static const char s_szWhiteSpace[] = " \t\n\v\f\r";
 
 // Removes every colon, walking character by character so that a trail byte
@@ -30,15 +29,15 @@ static std::string CleanLabel(const std::string &strLabel)
 
 static std::string BuildInfoText(HWND hDlg)
 {
-    std::string astrLabels[PANEL_LINES];
+    std::string astrLabels[PANEL_FIELDS];
     size_t cchWidth = 0;
-    for (int i = 0; i < PANEL_LINES; i++) {
+    for (int i = 0; i < PANEL_FIELDS; i++) {
         astrLabels[i] = CleanLabel(QueryWindowText(GetDlgItem(hDlg, IDC_LABEL_TITLE + i)));
         if (astrLabels[i].size() > cchWidth)
             cchWidth = astrLabels[i].size();
     }
     std::string strText;
-    for (int i = 0; i < PANEL_LINES; i++) {
+    for (int i = 0; i < PANEL_FIELDS; i++) {
         astrLabels[i].resize(cchWidth, ' ');
         strText += astrLabels[i] + " :  " + QueryWindowText(GetDlgItem(hDlg, IDC_INFO_TITLE + i)) + "\r\n";
     }

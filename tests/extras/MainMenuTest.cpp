@@ -152,8 +152,8 @@ TEST(MainMenuEndToEnd, AUserOpensTheMenuSavesMakesTheShortcutSeesAboutAndQuits)
     EXPECT_EQ(Stored(key + "\\MainWindow", {"X", "Y", "CX", "CY"}), szPlace);
     EXPECT_EQ(Stored(key + szMonitor, {"X", "Y", "CX", "CY"}), szPlace);
 
-    Choose('B');
-    EXPECT_TRUE(DeleteFileA(link.c_str()));
+    Choose('B'); // the shortcut is written after the menu has closed
+    EXPECT_TRUE(WaitUntil([&] { return DeleteFileA(link.c_str()) != FALSE; }, 10000));
     // The About box opens centred over the dialog, owned by it.
     Choose('D');
     HWND hWndAbout = NULL;

@@ -1,136 +1,96 @@
-// Picking a window as a user does: the real Zelbrant.exe, real mouse input
-// pressing on its target icon and dragging over another program's window,
-// and what the screen and the panel show during and after the drag.
+// Picking a window as a user does: one session of the real Zelbrant.exe,
+// real mouse input pressing on its target icon and dragging over a window of
+// the test program, left of and above the dialog, and what the screen and the
+// dialog show during and after each drag.
 #include "app/Application.h"
 #include "res/resource.h"
 #include "support/MouseInput.h"
 #include "support/Registry.h"
 #include "support/ScreenCapture.h"
-#include "support/TargetProcess.h"
+#include "support/TestWindows.h"
 #include "support/ZelbrantProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <stdio.h>
-
-namespace {
-
-const DWORD WAIT_MS = 10000;
-
-std::string HandleText(HWND hWnd)
+TEST(FinderDragEndToEnd, OneSessionPicksATextThenItsRootMakesItTopmostAndClosesDuringADrag)
 {
-    char sz[16];
-    snprintf(sz, sizeof(sz), "0x%08lX", (unsigned long)(ULONG_PTR)hWnd);
-    return sz;
-}
-
-RECT Inflated(RECT rc, int n)
-{
-    InflateRect(&rc, n, n);
-    return rc;
-}
-
-class FinderDragEndToEnd : public testing::Test {
-protected:
-    // Both programs run; the options are stored before the dialog starts.
-    void Start(bool bAutoFindRootParent)
-    {
-        DeleteRegistryKey(theApplication.m_strRegistryKey);
-        DWORD dwAutoFind = bAutoFindRootParent;
-        WriteRawValue(theApplication.m_strRegistryKey, "AutoFindRootParent", REG_DWORD, &dwAutoFind, 4);
-        ASSERT_TRUE(m_target.Start());
-        ASSERT_TRUE(m_zelbrant.Start());
-        m_hWndButton = m_target.Control(IDC_TARGET_BUTTON);
-        GetWindowRect(m_hWndButton, &m_rcButton);
-    }
-
-    // Presses on the target icon and drags to the button's centre, the
-    // button held down, until the panel shows the window expected there.
-    void DragToButton(HWND hWndShown)
-    {
-        RECT rcIcon = m_zelbrant.FinderIconRect();
+    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    DWORD dwOff = 0;
+    WriteRawValue(theApplication.m_strRegistryKey, "AutoFindRootParent", REG_DWORD, &dwOff, 4);
+    StoreDialogPlacement(450, 350, 500, 350);
+    ZelbrantProcess zelbrant;
+    ASSERT_TRUE(zelbrant.Start());
+    RECT rcDialog, rcIcon;
+    GetWindowRect(zelbrant.m_hWndDialog, &rcDialog);
+    GetWindowRect(zelbrant.Control(IDC_FINDER_ICON), &rcIcon);
+    ASSERT_TRUE(rcDialog.left == 450 && rcDialog.top == 350) << "the dialog opens where it was saved";
+    WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 340, 240, NULL, "Cible"));
+    // A static text: a button of this program would repaint itself when the pointer comes over it.
+    HWND hWndLabel = CreateControl(target.m_hWnd, "STATIC", WS_VISIBLE, 20, 30, 75, 23, 1001, "Étiquette");
+    const RECT rcLabel = {40, 50, 115, 73}, rcAround = {30, 40, 125, 83};
+    auto showsHandle = [&](int nId, HWND hWnd) {
+        return WaitUntil([&] { return ShowsHandle(zelbrant.ControlText(nId), hWnd); }, 10000);
+    };
+    auto isEnabled = [&](int nId) { return IsWindowEnabled(zelbrant.Control(nId)) != FALSE; };
+    // Presses on the target icon and drags to the text until the panel shows hWndShown.
+    auto dragToLabel = [&](HWND hWndShown) {
         ASSERT_TRUE(MovePointerTo(POINT{rcIcon.left + 4, rcIcon.top + 4}));
         PressLeftButton();
-        ASSERT_TRUE(MovePointerAlong(CenterOf(m_hWndButton)));
-        ASSERT_TRUE(
-            WaitUntil([&] { return m_zelbrant.ControlText(IDC_INFO_HANDLE) == HandleText(hWndShown); }, WAIT_MS));
-    }
-
-    void ReleaseAndWaitForIdle()
-    {
+        ASSERT_TRUE(MovePointerAlong(CenterOf(hWndLabel)));
+        ASSERT_TRUE(showsHandle(IDC_INFO_HANDLE, hWndShown));
+        for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
+            EXPECT_FALSE(isEnabled(nId)) << nId;
+    };
+    auto releaseAndWaitForIdle = [&] {
         ReleaseLeftButton();
-        ASSERT_TRUE(WaitUntil([&] { return m_zelbrant.IsControlEnabled(IDOK); }, WAIT_MS));
-    }
+        ASSERT_TRUE(WaitUntil([&] { return isEnabled(IDOK); }, 10000));
+    };
+    PumpMessagesFor(200);
+    ScreenImage before = CaptureScreen(rcAround);
 
-    TargetProcess m_target;
-    ZelbrantProcess m_zelbrant;
-    HWND m_hWndButton = NULL;
-    RECT m_rcButton = {};
-};
+    // The text is outlined during the drag, inside its edge, and the screen is
+    // as before once the button is released.
+    dragToLabel(hWndLabel);
+    ScreenImage during = CaptureScreen(rcAround);
+    releaseAndWaitForIdle();
+    EXPECT_EQ(during.Pixel(rcLabel.left, rcLabel.top), ~before.Pixel(rcLabel.left, rcLabel.top) & 0xFFFFFF);
+    EXPECT_EQ(during.Pixel(rcLabel.right - 3, rcLabel.bottom - 3),
+              ~before.Pixel(rcLabel.right - 3, rcLabel.bottom - 3) & 0xFFFFFF);
+    for (POINT pt : {POINT{rcLabel.left + 3, rcLabel.top + 3}, POINT{rcLabel.left - 1, rcLabel.top}})
+        EXPECT_EQ(during.Pixel(pt.x, pt.y), before.Pixel(pt.x, pt.y)) << pt.x << ", " << pt.y;
+    EXPECT_TRUE(CaptureScreen(rcAround).m_pixels == before.m_pixels);
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_TITLE), "Étiquette");
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_CLASS), "Static");
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_ID), "1001");
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_STYLE), "0x50000000");
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_EXSTYLE), "0x00000000");
+    EXPECT_TRUE(ShowsHandle(zelbrant.ControlText(IDC_INFO_PARENT), target.m_hWnd));
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_RECT), "(20, 30), (95, 53)   75 × 23");
+    EXPECT_FALSE(isEnabled(IDC_KEEP_SELECTED_ON_TOP)); // a child cannot be topmost
+    EXPECT_TRUE(isEnabled(IDC_COPY_TO_CLIPBOARD) && isEnabled(IDC_DRAW_INVERTED_FRAME));
 
-} // namespace
+    // With AutoFindRootParent the root is shown and nothing is drawn; the
+    // frame option stays disabled after the drag.
+    SendMessageA(zelbrant.Control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
+    EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
+    dragToLabel(target.m_hWnd);
+    EXPECT_TRUE(CaptureScreen(rcAround).m_pixels == before.m_pixels);
+    releaseAndWaitForIdle();
+    EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_TITLE), "Cible");
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_PARENT), "0x00000000");
+    EXPECT_EQ(zelbrant.ControlText(IDC_INFO_RECT), "(20, 20), (360, 260)   340 × 240");
 
-TEST_F(FinderDragEndToEnd, TheButtonPointedAtIsFramedDuringTheDragAndShownAfterIt)
-{
-    Start(false);
-    ScreenImage before = CaptureScreen(Inflated(m_rcButton, 10));
+    // The topmost check box makes this program's window topmost.
+    ASSERT_TRUE(isEnabled(IDC_KEEP_SELECTED_ON_TOP));
+    SendMessageA(zelbrant.Control(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
+    EXPECT_TRUE(GetWindowLongA(target.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-    DragToButton(m_hWndButton);
-    ScreenImage during = CaptureScreen(before.m_rc);
-    ReleaseAndWaitForIdle();
-    ScreenImage after = CaptureScreen(before.m_rc);
-
-    EXPECT_EQ(CheckInvertedBand(before, during, m_rcButton), "");
-    EXPECT_EQ(CountDifferentPixels(before, after), 0u);
-
-    POINT ptRootOrigin = {0, 0};
-    ClientToScreen(m_target.m_hWndMain, &ptRootOrigin);
-    char szRect[96];
-    snprintf(szRect, sizeof(szRect), "(%ld, %ld), (%ld, %ld)   %ld \xD7 %ld", m_rcButton.left - ptRootOrigin.x,
-             m_rcButton.top - ptRootOrigin.y, m_rcButton.right - ptRootOrigin.x, m_rcButton.bottom - ptRootOrigin.y,
-             m_rcButton.right - m_rcButton.left, m_rcButton.bottom - m_rcButton.top);
-    char szStyle[16];
-    snprintf(szStyle, sizeof(szStyle), "0x%08lX", (unsigned long)GetWindowLongA(m_hWndButton, GWL_STYLE));
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_TITLE), "Bouton");
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_CLASS), "Button");
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_HANDLE), HandleText(m_hWndButton));
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_ID), "1001");
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_STYLE), szStyle);
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_EXSTYLE), "0x00000000");
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_PARENT), HandleText(m_target.Control(IDC_TARGET_PANEL)));
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_RECT), szRect);
-    EXPECT_FALSE(m_zelbrant.IsControlEnabled(IDC_KEEP_SELECTED_ON_TOP)); // a child cannot be topmost
-    EXPECT_TRUE(m_zelbrant.IsControlEnabled(IDC_COPY_TO_CLIPBOARD));
-    EXPECT_EQ(m_zelbrant.Close(), 0u);
-}
-
-TEST_F(FinderDragEndToEnd, WithAutoFindRootParentTheRootIsShownAndNothingIsDrawn)
-{
-    Start(true);
-    ScreenImage before = CaptureScreen(Inflated(m_rcButton, 10));
-
-    DragToButton(m_target.m_hWndMain);
-    ScreenImage during = CaptureScreen(before.m_rc);
-    ReleaseAndWaitForIdle();
-
-    EXPECT_EQ(CountDifferentPixels(before, during), 0u);
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_TITLE), TARGET_MAIN_CAPTION);
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_HANDLE), HandleText(m_target.m_hWndMain));
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_PARENT), "0x00000000");
-    EXPECT_EQ(m_zelbrant.ControlText(IDC_INFO_RECT), "(600, 150), (1000, 450)   400 \xD7 300");
-    EXPECT_TRUE(m_zelbrant.IsControlEnabled(IDC_KEEP_SELECTED_ON_TOP));
-    EXPECT_EQ(m_zelbrant.Close(), 0u);
-}
-
-TEST_F(FinderDragEndToEnd, TheCloseCommandDuringADragRemovesTheFrameAndEndsWithExitCodeZero)
-{
-    Start(false);
-    ScreenImage before = CaptureScreen(Inflated(m_rcButton, 10));
-    DragToButton(m_hWndButton);
-
-    DWORD dwExitCode = m_zelbrant.Close();
+    // Closing during a drag removes the frame and ends with exit code 0.
+    SendMessageA(zelbrant.Control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
+    dragToLabel(hWndLabel);
+    DWORD dwExitCode = zelbrant.Close();
     ReleaseLeftButton();
-
     EXPECT_EQ(dwExitCode, 0u);
-    EXPECT_EQ(CountDifferentPixels(before, CaptureScreen(before.m_rc)), 0u);
+    EXPECT_TRUE(CaptureScreen(rcAround).m_pixels == before.m_pixels);
 }

@@ -1,232 +1,129 @@
 // The finder drag inside the test program: mouse messages sent to the real
-// dialog as the system would deliver them, over windows of the test's own.
+// dialog as the system delivers them, over a window left of and above it.
 #include "app/Application.h"
 #include "res/resource.h"
 #include "support/MainDialog.h"
+#include "support/MouseInput.h"
+#include "support/Process.h"
 #include "support/Registry.h"
+#include "support/SoundSpy.h"
 #include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The dialog as a first run shows it, but with the frame in use.
-class FinderDrag : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteRegistryKey(theApplication.m_strRegistryKey);
-        ASSERT_TRUE(m_main.m_hWnd);
-        m_dlg.m_bAutoFindRootParent = false;
-        m_target = CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200);
-        m_button = CreateControl(m_target, "BUTTON", WS_VISIBLE | BS_PUSHBUTTON, 20, 30, 75, 23, 1001, "Bouton");
-        PumpMessages();
-    }
-
-    void TearDown() override
-    {
-        if (GetCapture() == m_main.m_hWnd)
-            ReleaseCapture();
-        if (IsWindow(m_target))
-            DestroyWindow(m_target);
-    }
-
-    // Sends a mouse message at a point in the dialog's client coordinates.
-    void SendMouse(UINT message, int x, int y)
-    {
-        SendMessageA(m_main.m_hWnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
-                     MAKELPARAM((WORD)(short)x, (WORD)(short)y));
-    }
-
-    void SendMouseAtScreen(UINT message, POINT ptScreen)
-    {
-        ScreenToClient(m_main.m_hWnd, &ptScreen);
-        SendMouse(message, ptScreen.x, ptScreen.y);
-    }
-
-    void StartDrag()
-    {
-        SendMouse(WM_LBUTTONDOWN, m_dlg.m_rcFinderIcon.left, m_dlg.m_rcFinderIcon.top);
-    }
-
-    HICON FinderIcon()
-    {
-        return (HICON)SendMessageA(m_main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0);
-    }
-
-    std::string Field(int nId)
-    {
-        char sz[256] = "";
-        GetWindowTextA(m_main.Item(nId), sz, sizeof(sz));
-        return sz;
-    }
-
-    MainDialog m_main;
-    ZLBR_DlgZelbrant &m_dlg = m_main.m_dlg;
-    HWND m_target = NULL;
-    HWND m_button = NULL;
-};
-
-POINT ScreenPoint(HWND hWnd, int x, int y)
+TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAsTheUserExpects)
 {
-    RECT rc;
-    GetWindowRect(hWnd, &rc);
-    return POINT{rc.left + x, rc.top + y};
-}
+    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    MainDialog main;
+    ZLBR_DlgZelbrant &dlg = main.m_dlg;
+    SoundSpy spy;
+    dlg.m_bAutoFindRootParent = false;
+    SetWindowPos(main.m_hWnd, NULL, 400, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Left of and above the dialog: the capture reports negative client coordinates there.
+    HWND hWndTarget = CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 300, 200);
+    HWND hWndButton = CreateControl(hWndTarget, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
+    PumpMessagesFor(0);
+    const RECT &rcIcon = dlg.m_rcFinderIcon;
+    auto send = [&](UINT message, POINT pt) { // pt in the dialog's client coordinates
+        SendMessageA(main.m_hWnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    auto over = [&](HWND hWnd, int dx) { // a point inside the window, in the dialog's client coordinates
+        POINT pt = CenterOf(hWnd);
+        pt.x += dx;
+        ScreenToClient(main.m_hWnd, &pt);
+        return pt;
+    };
+    auto finderIcon = [&] { return (HICON)SendMessageA(main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0); };
+    auto field = [&](int nId) { return WindowText(main.Item(nId)); };
+    auto expectIdleControls = [&](bool bFrameOption) {
+        for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT})
+            EXPECT_TRUE(main.IsEnabled(nId)) << nId;
+        EXPECT_EQ(main.IsEnabled(IDC_DRAW_INVERTED_FRAME), bFrameOption);
+        EXPECT_FALSE(dlg.m_bTracking || GetCapture() || dlg.m_hWndFramed);
+    };
 
-} // namespace
+    // Outside a drag, moves and releases do nothing; presses on the icon's
+    // right and bottom edges start none.
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    send(WM_LBUTTONUP, over(hWndButton, 0));
+    send(WM_LBUTTONDOWN, POINT{rcIcon.right, rcIcon.top});
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.bottom});
+    EXPECT_TRUE(!dlg.m_hWndPointed && !dlg.m_bTracking && !GetCapture());
 
-TEST_F(FinderDrag, APressOnTheIconsLeftEdgeStartsADragAndOneOnItsRightEdgeDoesNot)
-{
-    SendMouse(WM_LBUTTONDOWN, m_dlg.m_rcFinderIcon.right, m_dlg.m_rcFinderIcon.top);
-    EXPECT_FALSE(m_dlg.m_bTracking);
-    SendMouse(WM_LBUTTONDOWN, m_dlg.m_rcFinderIcon.left, m_dlg.m_rcFinderIcon.bottom);
-    EXPECT_FALSE(m_dlg.m_bTracking);
-    EXPECT_TRUE(GetCapture() == NULL);
-
-    SendMouse(WM_LBUTTONDOWN, m_dlg.m_rcFinderIcon.left, m_dlg.m_rcFinderIcon.bottom - 1);
-
-    EXPECT_TRUE(m_dlg.m_bTracking);
-    EXPECT_EQ(GetCapture(), m_main.m_hWnd);
-}
-
-TEST_F(FinderDrag, ADoubleClickOnTheIconStartsADrag)
-{
-    SendMouse(WM_LBUTTONDBLCLK, m_dlg.m_rcFinderIcon.left + 1, m_dlg.m_rcFinderIcon.top + 1);
-
-    EXPECT_TRUE(m_dlg.m_bTracking);
-    EXPECT_EQ(GetCapture(), m_main.m_hWnd);
-}
-
-TEST_F(FinderDrag, DuringADragTheMenuAndOptionsAreDisabledAndTheDialogHasTheFocus)
-{
-    HICON hIdleIcon = FinderIcon();
-    StartDrag();
-
+    HICON hIdleIcon = finderIcon();
+    send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1});
+    ASSERT_TRUE(dlg.m_bTracking) << "a press that starts no drag would let Enter open the menu";
+    EXPECT_EQ(GetCapture(), main.m_hWnd);
     for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
-        EXPECT_FALSE(m_main.IsEnabled(nId)) << nId;
+        EXPECT_FALSE(main.IsEnabled(nId)) << nId;
     // The dialog keeps the keyboard, so that Escape and Enter still reach it
     // (its default procedure may hand the focus on to one of its controls).
     HWND hWndFocus = GetFocus();
-    EXPECT_TRUE(hWndFocus == m_main.m_hWnd || IsChild(m_main.m_hWnd, hWndFocus));
-    EXPECT_TRUE(IsWindowEnabled(hWndFocus));
-    EXPECT_NE(FinderIcon(), hIdleIcon);
-    EXPECT_EQ(GetCursor(), m_dlg.m_hFinderCursor);
-}
+    EXPECT_TRUE((hWndFocus == main.m_hWnd || IsChild(main.m_hWnd, hWndFocus)) && IsWindowEnabled(hWndFocus));
+    EXPECT_NE(finderIcon(), hIdleIcon);
+    EXPECT_EQ(GetCursor(), dlg.m_hFinderCursor);
+    SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0); // Enter: only the simple beep
+    EXPECT_TRUE(dlg.m_bTracking && GetCapture() == main.m_hWnd && GetFocus() == hWndFocus);
+    EXPECT_TRUE(spy.Sounds().empty());
+    EXPECT_EQ(spy.Beeps(), std::vector<UINT>{0xFFFFFFFF});
 
-TEST_F(FinderDrag, MovesShowThePointedControlAndTheReleaseKeepsItShown)
-{
-    StartDrag();
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 10, 10));
-    EXPECT_EQ(m_dlg.m_hWndFramed, m_button);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "Bouton");
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    EXPECT_EQ(dlg.m_hWndFramed, hWndButton);
+    EXPECT_EQ(field(IDC_INFO_TITLE), "Bouton");
+    send(WM_MOUSEMOVE, over(hWndTarget, 100));
+    EXPECT_EQ(dlg.m_hWndFramed, hWndTarget);
+    EXPECT_EQ(dlg.m_hWndPointed, hWndTarget);
+    send(WM_LBUTTONUP, over(hWndButton, 10));
+    expectIdleControls(true);
+    EXPECT_EQ(GetFocus(), main.Item(IDOK));
+    EXPECT_EQ(dlg.m_hWndPointed, hWndButton);
+    EXPECT_EQ(field(IDC_INFO_ID), "1001");
+    EXPECT_EQ(field(IDC_INFO_RECT), "(20, 30), (95, 53)   75 × 23");
 
-    SendMouseAtScreen(WM_LBUTTONUP, ScreenPoint(m_button, 10, 10));
-
-    EXPECT_FALSE(m_dlg.m_bTracking);
-    EXPECT_TRUE(GetCapture() == NULL);
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-    EXPECT_EQ(m_dlg.m_hWndPointed, m_button);
-    EXPECT_EQ(Field(IDC_INFO_ID), "1001");
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(20, 30), (95, 53)   75 \xD7 23");
-    for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
-        EXPECT_TRUE(m_main.IsEnabled(nId)) << nId;
-    EXPECT_EQ(GetFocus(), m_main.Item(IDOK));
-}
-
-TEST_F(FinderDrag, MovingToAnotherWindowMovesTheFrameAndMovingInsideOneKeepsIt)
-{
-    StartDrag();
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 5, 5));
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 40, 12));
-    EXPECT_EQ(m_dlg.m_hWndFramed, m_button);
-
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_target, 200, 150));
-
-    EXPECT_EQ(m_dlg.m_hWndFramed, m_target);
-    EXPECT_EQ(m_dlg.m_hWndPointed, m_target);
-}
-
-TEST_F(FinderDrag, WithAutoFindRootParentNoFrameIsDrawnAndTheRootIsShown)
-{
-    m_dlg.m_bAutoFindRootParent = true;
-    StartDrag();
-
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 10, 10));
-
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-    EXPECT_EQ(m_dlg.m_hWndRoot, m_target);
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(700, 200), (1000, 400)   300 \xD7 200");
-}
-
-TEST_F(FinderDrag, ReleasingOverTheDialogItselfLeavesNothingShownAndNoFrame)
-{
-    StartDrag();
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 10, 10));
-
-    SendMouse(WM_LBUTTONUP, 10, 10);
-
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-    EXPECT_TRUE(m_dlg.m_hWndPointed == NULL);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "");
-    EXPECT_FALSE(m_main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
-}
-
-TEST_F(FinderDrag, EscapeEndsTheDragRemovesTheFrameAndEmptiesThePanel)
-{
-    HICON hIdleIcon = FinderIcon();
-    StartDrag();
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 10, 10));
-    ASSERT_EQ(m_dlg.m_hWndFramed, m_button);
-
-    SendMessageA(m_main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
-
-    EXPECT_FALSE(m_dlg.m_bTracking);
-    EXPECT_TRUE(GetCapture() == NULL);
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-    EXPECT_TRUE(m_dlg.m_hWndPointed == NULL);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "");
-    EXPECT_NE(FinderIcon(), hIdleIcon); // a new idle icon replaced the dragging one
-    EXPECT_TRUE(m_main.IsEnabled(IDOK));
-    EXPECT_TRUE(m_main.IsEnabled(IDC_AUTO_FIND_ROOT_PARENT));
-    EXPECT_TRUE(m_main.IsEnabled(IDC_DRAW_INVERTED_FRAME)); // AutoFindRootParent is off
-    EXPECT_TRUE(IsWindowVisible(m_main.m_hWnd));
-}
-
-TEST_F(FinderDrag, AnotherWindowTakingTheCaptureEndsTheDragAndKeepsThePanel)
-{
-    StartDrag();
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 10, 10));
-
-    SetCapture(m_target);
-
-    EXPECT_FALSE(m_dlg.m_bTracking);
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-    EXPECT_EQ(m_dlg.m_hWndPointed, m_button);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "Bouton");
-    EXPECT_TRUE(m_main.IsEnabled(IDOK));
+    // Another window taking the capture ends the drag; the panel keeps the button.
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    SetCapture(hWndTarget);
     ReleaseCapture();
-}
+    expectIdleControls(true);
+    EXPECT_EQ(field(IDC_INFO_TITLE), "Bouton");
 
-TEST_F(FinderDrag, MovesAndReleasesOutsideADragDoNothing)
-{
-    SendMouseAtScreen(WM_MOUSEMOVE, ScreenPoint(m_button, 10, 10));
-    SendMouseAtScreen(WM_LBUTTONUP, ScreenPoint(m_button, 10, 10));
+    // Escape, and a release over the dialog itself, leave the panel empty.
+    for (bool bEscape : {true, false}) {
+        send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+        HICON hDraggingIcon = finderIcon();
+        send(WM_MOUSEMOVE, over(hWndButton, 0));
+        ASSERT_EQ(dlg.m_hWndFramed, hWndButton);
+        if (bEscape)
+            SendMessageA(main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        else
+            send(WM_LBUTTONUP, POINT{10, 10});
+        expectIdleControls(true);
+        EXPECT_NE(finderIcon(), hDraggingIcon);
+        EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && !main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
+        EXPECT_TRUE(IsWindowVisible(main.m_hWnd));
+    }
 
-    EXPECT_TRUE(m_dlg.m_hWndPointed == NULL);
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-}
+    // With AutoFindRootParent no frame is drawn, the root is shown, and the
+    // frame option stays disabled after the drag.
+    dlg.m_bAutoFindRootParent = true;
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    EXPECT_TRUE(!dlg.m_hWndFramed && dlg.m_hWndRoot == hWndTarget);
+    EXPECT_EQ(field(IDC_INFO_RECT), "(20, 20), (320, 220)   300 × 200");
+    send(WM_LBUTTONUP, over(hWndButton, 0));
+    expectIdleControls(false);
 
-TEST_F(FinderDrag, ADestroyedWindowUnderTheReleaseEmptiesThePanel)
-{
-    StartDrag();
-    POINT pt = ScreenPoint(m_button, 10, 10);
-    SendMouseAtScreen(WM_MOUSEMOVE, pt);
-    DestroyWindow(m_target);
-    PumpMessages();
-
-    SendMouseAtScreen(WM_LBUTTONUP, pt);
-
-    EXPECT_TRUE(m_dlg.m_hWndFramed == NULL);
-    EXPECT_NE(m_dlg.m_hWndPointed, m_button);
+    // A window destroyed under the release point: nothing is shown.
+    dlg.m_bAutoFindRootParent = false;
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    POINT pt = over(hWndButton, 0);
+    send(WM_MOUSEMOVE, pt);
+    DestroyWindow(hWndTarget);
+    PumpMessagesFor(0);
+    send(WM_LBUTTONUP, pt);
+    expectIdleControls(true);
+    EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && field(IDC_INFO_HANDLE).empty());
+    EXPECT_TRUE(spy.Sounds().empty());
+    EXPECT_EQ(spy.Beeps(), std::vector<UINT>{0xFFFFFFFF});
 }

@@ -1,6 +1,7 @@
 // Over random window trees of this program and of another one, FindWindowAtPoint
 // finds what a plain step-by-step search finds, and stays sound as a tree changes.
 #include "picking/HitTest.h"
+#include "support/MouseInput.h"
 #include "support/Process.h"
 #include "support/TestWindows.h"
 
@@ -54,7 +55,7 @@ static const RECT s_rcTree = {100, 100, 520, 420};
 static void AddRandomChildren(HWND hWndParent, std::mt19937 &rng, int nDepth)
 {
     for (int i = 2 + rng() % 7; i > 0; i--) {
-        static const char *const s_apszClasses[] = {"Button", "Button", "Static", "Edit", TestWindowClass()};
+        static const char *const s_apszClasses[] = {"Button", "Button", "Static", "Edit", TEST_WINDOW_CLASS};
         const char *pszClass = s_apszClasses[rng() % 5];
         DWORD dwStyle = WS_CHILD | (rng() % 5 ? WS_VISIBLE : 0) | (rng() % 5 ? 0 : WS_DISABLED) |
                         (rng() % 3 ? 0 : WS_BORDER) | (pszClass == s_apszClasses[0] ? rng() % 16 : 0);
@@ -108,7 +109,7 @@ static const int s_nServeTree = []() {
     unsigned nSeed = (unsigned)atoi(szSeed);
     HWND hWndTree = BuildRandomTree(nSeed);
     for (std::mt19937 rng(nSeed);;) {
-        PumpMessages();
+        PumpMessagesFor(0);
         nSeed ? (void)WaitMessage() : ChangeTree(hWndTree, rng);
     }
 }();
@@ -118,7 +119,7 @@ static HWND StartOtherTree(ChildProcess *pOther, unsigned nSeed)
     SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
     bool bStarted = pOther->Start(BinDirectory() + L"picking_tests.exe");
     SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
-    return bStarted ? pOther->WaitForWindow(TestWindowClass(), "Arbre", 15000) : NULL;
+    return bStarted ? pOther->WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000) : NULL;
 }
 
 static void ExpectAgreement(unsigned nSeed)

@@ -1,6 +1,6 @@
 // The information panel of the real main dialog, filled from real windows:
-// the value formats, the choice of the shown window, the refusal of the
-// program's own windows, rewriting only what changed, and the focus.
+// the value formats, the shown window, the refusals, rewriting only what
+// changed, the focus, and windows that lie about their text.
 #include "picking/InfoPanel.h"
 #include "res/resource.h"
 #include "support/MainDialog.h"
@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <stdio.h>
+#include <string.h>
+
+#include <algorithm>
+#include <list>
 #include <vector>
 
 class InfoPanel : public testing::Test {
@@ -20,102 +22,109 @@ protected:
         return WindowText(m_main.Item(nId));
     }
 
-    // "0x" and exactly 8 upper-case hexadecimal digits.
-    static std::string HandleText(HWND hWnd)
-    {
-        char sz[16];
-        snprintf(sz, sizeof sz, "0x%08lX", (unsigned long)(ULONG_PTR)hWnd);
-        return sz;
-    }
-
     MainDialog m_main;
     ZLBR_DlgZelbrant &m_dlg = m_main.m_dlg;
 };
 
-TEST_F(InfoPanel, AControlIsShownRelativeToTheTopLevelClientAreaOrAsItsRootAndOnlyATopmostWindowChecks209)
+static bool HasHexLetter(ULONG_PTR nValue)
+{
+    for (; nValue; nValue >>= 4)
+        if ((nValue & 15) > 9)
+            return true;
+    return false;
+}
+
+TEST_F(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForTheProgramsOwnWindows)
 {
     WindowHolder top(CreateTopLevel(WS_POPUP | WS_BORDER, 0, 100, 50, 300, 200, NULL, "Fenêtre d'essai"));
-    HWND hWndPanel = CreateControl(top, "Static", WS_VISIBLE, 5, 10, 200, 150);
-    HWND hWndControl = CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY, 15, 20, 75, 23, 1001);
-    // Shown first, so that 209 has to be unchecked for the control.
+    HWND hWndPanel = CreateControl(top.m_hWnd, "Static", WS_VISIBLE, 5, 10, 200, 150);
+    HWND hWndControl =
+        CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 15,
+                      20, 75, 23, 1001);
     WindowHolder topmost(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
-    m_dlg.UpdateWindowInfo(topmost);
-    EXPECT_TRUE(m_main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) && m_dlg.m_bSelectedOnTop);
-    EXPECT_EQ(Field(IDC_INFO_EXSTYLE), "0x00000088");
-
-    m_dlg.m_bAutoFindRootParent = false;
-    m_dlg.UpdateWindowInfo(hWndControl);
-    EXPECT_EQ(Field(IDC_INFO_HANDLE), HandleText(hWndControl));
-    EXPECT_EQ(Field(IDC_INFO_ID), "1001");
-    EXPECT_EQ(Field(IDC_INFO_STYLE), "0x58000100");
-    EXPECT_EQ(Field(IDC_INFO_PARENT), HandleText(hWndPanel));
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(20, 30), (95, 53)   75 \xD7 23");
-    EXPECT_FALSE(m_main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP) || m_main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) ||
-                 m_dlg.m_bSelectedOnTop);
-    EXPECT_TRUE(m_main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
-    EXPECT_TRUE(m_dlg.m_hWndPointed == hWndControl && m_dlg.m_hWndRoot == top.m_hWnd);
-
-    m_dlg.m_bAutoFindRootParent = true;
-    m_dlg.UpdateWindowInfo(hWndControl);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "Fen\xEAtre d'essai");
-    EXPECT_EQ(Field(IDC_INFO_CLASS), TestWindowClass());
-    EXPECT_EQ(Field(IDC_INFO_HANDLE), HandleText(top));
-    EXPECT_EQ(Field(IDC_INFO_ID), "0");
-    EXPECT_EQ(Field(IDC_INFO_PARENT), "0x00000000");
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(100, 50), (400, 250)   300 \xD7 200");
-    for (int nId = IDC_LABEL_TITLE; nId <= IDC_LABEL_RECT; nId++)
-        EXPECT_TRUE(m_main.IsEnabled(nId)) << nId;
-    EXPECT_TRUE(m_main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP));
-    EXPECT_TRUE(m_dlg.m_hWndPointed == hWndControl && m_dlg.m_hWndRoot == top.m_hWnd);
-}
-
-TEST_F(InfoPanel, HandlesShowUpperCaseHexadecimalDigits)
-{
-    // Handles are small numbers here: make windows until one has a letter.
-    std::vector<std::unique_ptr<WindowHolder>> windows;
+    WindowHolder offscreen(CreateTopLevel(WS_POPUP, 0, -150, -40, 100, 30));
+    HWND hWndNegative = CreateControl(offscreen.m_hWnd, "Button", WS_VISIBLE, -20, -5, 50, 10);
+    SetWindowLongA(hWndNegative, GWL_ID, (LONG)0x80000005);
+    WindowHolder owner(CreateTopLevel(WS_POPUP, 0, 200, 100, 400, 300, NULL, "Propriétaire"));
+    HWND hWndMiddle = CreateTopLevel(WS_POPUP, 0, 250, 160, 100, 80, owner.m_hWnd);
+    HWND hWndPopup = CreateTopLevel(WS_POPUP, 0, 260, 170, 50, 40, hWndMiddle, "Boîte");
+    WindowHolder owned(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, m_main.m_hWnd));
+    HWND hWndGone = CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200);
+    DestroyWindow(hWndGone);
+    // Handles are small numbers here: one with a hexadecimal letter shows its case.
+    std::list<WindowHolder> windows;
     do
-        windows.emplace_back(new WindowHolder(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200)));
-    while (windows.size() < 64 && HandleText(*windows.back()).find_first_of("ABCDEF", 2) == std::string::npos);
-    HWND hWnd = *windows.back();
-    ASSERT_NE(HandleText(hWnd).find_first_of("ABCDEF", 2), std::string::npos);
+        windows.emplace_back(CreateTopLevel(WS_POPUP, 0, 10, 20, 30, 40));
+    while (windows.size() < 64 && !HasHexLetter((ULONG_PTR)windows.back().m_hWnd));
+    HWND hWndLettered = windows.back().m_hWnd, hWndTop = top.m_hWnd, hWndTopmost = topmost.m_hWnd;
 
-    m_dlg.UpdateWindowInfo(hWnd);
+    const char *TEST_CLASS = "ZelbrantTestWindow";
+    struct Row {
+        HWND hWnd;
+        bool bAutoFind;
+        HWND hWndShown, hWndRoot; // null when nothing may be shown
+        const char *pszTitle, *pszClass, *pszId, *pszStyle, *pszExStyle;
+        HWND hWndParent;
+        const char *pszRect;
+        bool bTopmostBoxEnabled, bTopmost;
+    } rows[] = {
+        {hWndTopmost, true, hWndTopmost, hWndTopmost, "", TEST_CLASS, "0", NULL, "0x00000088", NULL,
+         "(100, 50), (400, 250)   300 × 200", true, true},
+        {hWndControl, false, hWndControl, hWndTop, "", "Static", "1001", "0x58000B00", "0x00000000", hWndPanel,
+         "(20, 30), (95, 53)   75 × 23", false, false},
+        {hWndControl, true, hWndTop, hWndTop, "Fenêtre d'essai", TEST_CLASS, "0", NULL, NULL, NULL,
+         "(100, 50), (400, 250)   300 × 200", true, false},
+        {offscreen.m_hWnd, false, offscreen.m_hWnd, offscreen.m_hWnd, "", TEST_CLASS, "0", NULL, NULL, NULL,
+         "(-150, -40), (-50, -10)   100 × 30", true, false},
+        {hWndNegative, false, hWndNegative, offscreen.m_hWnd, "", "Button", "-2147483643", NULL, NULL, offscreen.m_hWnd,
+         "(-20, -5), (30, 5)   50 × 10", false, false},
+        {hWndPopup, true, owner.m_hWnd, owner.m_hWnd, "Propriétaire", TEST_CLASS, "0", NULL, NULL, NULL,
+         "(200, 100), (600, 400)   400 × 300", true, false},
+        {hWndPopup, false, hWndPopup, owner.m_hWnd, "Boîte", TEST_CLASS, "0", NULL, NULL, hWndMiddle,
+         "(60, 70), (110, 110)   50 × 40", false, false},
+        {hWndLettered, true, hWndLettered, hWndLettered, "", TEST_CLASS, "0", NULL, NULL, NULL,
+         "(10, 20), (40, 60)   30 × 40", true, false},
+    };
+    std::vector<Row> table(std::begin(rows), std::end(rows));
+    for (bool bAutoFind : {true, false})
+        for (HWND hWnd : {(HWND)NULL, hWndGone, m_main.m_hWnd, m_dlg.m_hWndInfoTitle, owned.m_hWnd})
+            table.push_back(Row{hWnd, bAutoFind, NULL, NULL, "", "", "", "", "", NULL, "", false, false});
 
-    EXPECT_EQ(Field(IDC_INFO_HANDLE), HandleText(hWnd));
-}
+    for (const Row &row : table) {
+        SCOPED_TRACE(testing::Message() << (void *)row.hWnd << (row.bAutoFind ? " with" : " without") << " root");
+        m_dlg.m_bAutoFindRootParent = true;
+        m_dlg.UpdateWindowInfo(hWndTopmost); // every field has to change, and the check box
+        m_dlg.m_bAutoFindRootParent = row.bAutoFind;
 
-TEST_F(InfoPanel, CoordinatesLeftOfAndAboveTheScreenAndIdentifiersWithTheTopBitShowNegative)
-{
-    m_dlg.m_bAutoFindRootParent = false;
-    WindowHolder top(CreateTopLevel(WS_POPUP, 0, -150, -40, 100, 30));
-    HWND hWndControl = CreateControl(top, "Button", WS_VISIBLE, -20, -5, 50, 10);
-    SetWindowLongA(hWndControl, GWL_ID, (LONG)0x80000005);
+        m_dlg.UpdateWindowInfo(row.hWnd);
 
-    m_dlg.UpdateWindowInfo(top);
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(-150, -40), (-50, -10)   100 \xD7 30");
-
-    m_dlg.UpdateWindowInfo(hWndControl);
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(-20, -5), (30, 5)   50 \xD7 10");
-    EXPECT_EQ(Field(IDC_INFO_ID), "-2147483643");
-}
-
-TEST_F(InfoPanel, AnOwnedPopupShowsTheEndOfItsOwnerChainOrItselfRelativeToIt)
-{
-    WindowHolder owner(CreateTopLevel(WS_POPUP, 0, 200, 100, 400, 300, NULL, "Propri\xE9taire"));
-    HWND hWndMiddle = CreateTopLevel(WS_POPUP, 0, 250, 160, 100, 80, owner);
-    HWND hWndPopup = CreateTopLevel(WS_POPUP, 0, 260, 170, 50, 40, hWndMiddle, "Bo\xEEte");
-
-    m_dlg.m_bAutoFindRootParent = true;
-    m_dlg.UpdateWindowInfo(hWndPopup);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "Propri\xE9taire");
-
-    m_dlg.m_bAutoFindRootParent = false;
-    m_dlg.UpdateWindowInfo(hWndPopup);
-    EXPECT_EQ(Field(IDC_INFO_TITLE), "Bo\xEEte");
-    EXPECT_EQ(Field(IDC_INFO_PARENT), HandleText(hWndMiddle));
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(60, 70), (110, 110)   50 \xD7 40");
-    EXPECT_FALSE(m_main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP));
-    EXPECT_TRUE(m_dlg.m_hWndPointed == hWndPopup && m_dlg.m_hWndRoot == owner.m_hWnd);
+        bool bShown = row.hWndShown != NULL;
+        EXPECT_EQ(Field(IDC_INFO_TITLE), row.pszTitle);
+        EXPECT_EQ(Field(IDC_INFO_CLASS), row.pszClass);
+        EXPECT_EQ(Field(IDC_INFO_ID), row.pszId);
+        if (row.pszStyle) {
+            EXPECT_EQ(Field(IDC_INFO_STYLE), row.pszStyle);
+        }
+        if (row.pszExStyle) {
+            EXPECT_EQ(Field(IDC_INFO_EXSTYLE), row.pszExStyle);
+        }
+        EXPECT_EQ(Field(IDC_INFO_RECT), row.pszRect);
+        if (bShown) {
+            EXPECT_TRUE(ShowsHandle(Field(IDC_INFO_HANDLE), row.hWndShown)) << Field(IDC_INFO_HANDLE);
+            EXPECT_TRUE(ShowsHandle(Field(IDC_INFO_PARENT), row.hWndParent)) << Field(IDC_INFO_PARENT);
+        } else {
+            for (int nId : {IDC_INFO_HANDLE, IDC_INFO_STYLE, IDC_INFO_EXSTYLE, IDC_INFO_PARENT})
+                EXPECT_EQ(Field(nId), "") << nId;
+        }
+        for (int nId = IDC_LABEL_TITLE; nId <= IDC_LABEL_RECT; nId++)
+            EXPECT_EQ(m_main.IsEnabled(nId), bShown) << nId;
+        EXPECT_EQ(m_main.IsEnabled(IDC_COPY_TO_CLIPBOARD), bShown);
+        EXPECT_EQ(m_main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP), row.bTopmostBoxEnabled);
+        EXPECT_EQ(m_main.IsChecked(IDC_KEEP_SELECTED_ON_TOP), row.bTopmost);
+        EXPECT_EQ(m_dlg.m_bSelectedOnTop, row.bTopmost);
+        EXPECT_EQ(m_dlg.m_hWndPointed, bShown ? row.hWnd : NULL);
+        EXPECT_EQ(m_dlg.m_hWndRoot, row.hWndRoot);
+    }
 }
 
 static int s_nSetTextCount;
@@ -123,8 +132,7 @@ static WNDPROC s_pfnEditProc;
 
 static LRESULT CALLBACK CountingEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_SETTEXT)
-        s_nSetTextCount++;
+    s_nSetTextCount += message == WM_SETTEXT;
     return CallWindowProcA(s_pfnEditProc, hwnd, message, wParam, lParam);
 }
 
@@ -133,57 +141,87 @@ TEST_F(InfoPanel, ASecondUpdateWithTheSameWindowSendsNoSetTextAndAMoveRewritesOn
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, NULL, "Titre"));
     for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
         s_pfnEditProc = (WNDPROC)SetWindowLongPtrA(m_main.Item(nId), GWLP_WNDPROC, (LONG_PTR)CountingEditProc);
-    m_dlg.UpdateWindowInfo(wnd);
+    m_dlg.UpdateWindowInfo(wnd.m_hWnd);
 
     s_nSetTextCount = 0;
-    m_dlg.UpdateWindowInfo(wnd);
+    m_dlg.UpdateWindowInfo(wnd.m_hWnd);
     EXPECT_EQ(s_nSetTextCount, 0) << "the same window a second time";
 
-    SetWindowPos(wnd, NULL, 120, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_dlg.UpdateWindowInfo(wnd);
+    SetWindowPos(wnd.m_hWnd, NULL, 120, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_dlg.UpdateWindowInfo(wnd.m_hWnd);
     EXPECT_EQ(s_nSetTextCount, 1) << "the same window moved";
-    EXPECT_EQ(Field(IDC_INFO_RECT), "(120, 50), (420, 250)   300 \xD7 200");
+    EXPECT_EQ(Field(IDC_INFO_RECT), "(120, 50), (420, 250)   300 × 200");
 }
 
-TEST_F(InfoPanel, TheFocusLeavesAnEmptiedFieldForTheMenuButtonAndOnlyThen)
+TEST_F(InfoPanel, TheFocusLeavesAFieldTheTopmostCheckBoxOrCopyForMenuWhenThePanelEmptiesAndOnlyThen)
 {
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200));
-    HWND hWndOption = m_main.Item(IDC_KEEP_DIALOG_ON_TOP);
-    SetFocus(hWndOption);
-    m_dlg.UpdateWindowInfo(NULL);
-    EXPECT_EQ(GetFocus(), hWndOption) << "outside the panel";
+    for (int nId : {IDC_KEEP_DIALOG_ON_TOP, IDC_INFO_HANDLE, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD}) {
+        m_dlg.UpdateWindowInfo(wnd.m_hWnd);
+        SetFocus(m_main.Item(nId));
+        m_dlg.UpdateWindowInfo(wnd.m_hWnd);
+        EXPECT_EQ(GetFocus(), m_main.Item(nId)) << nId << " while a window is still shown";
 
-    m_dlg.UpdateWindowInfo(wnd);
-    SetFocus(m_dlg.m_hWndInfoHandle);
-    m_dlg.UpdateWindowInfo(wnd);
-    EXPECT_EQ(GetFocus(), m_dlg.m_hWndInfoHandle) << "a window is still shown";
-
-    m_dlg.UpdateWindowInfo(NULL);
-    EXPECT_EQ(GetFocus(), m_main.Item(IDOK));
+        m_dlg.UpdateWindowInfo(NULL);
+        EXPECT_EQ(GetFocus(), m_main.Item(nId == IDC_KEEP_DIALOG_ON_TOP ? nId : IDOK)) << nId;
+    }
 }
 
-TEST_F(InfoPanel, NullAVanishedWindowTheProgramsOwnDialogItsControlsAndTheWindowsItOwnsEmptyThePanel)
+// How a lying window answers: the length it announces, what it writes into
+// the WM_GETTEXT buffer (as much of pszWritten as fits, with or without a
+// terminator) and the count it returns.
+struct TextAnswer {
+    LRESULT nAnnounced;
+    const char *pszWritten;
+    bool bTerminated;
+    LRESULT nReturned;
+    WPARAM cchOffered; // the buffer size WM_GETTEXT offered, seen by the window
+};
+
+static LRESULT CALLBACK LyingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowHolder topmost(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
-    WindowHolder owned(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, m_main.m_hWnd));
-    HWND hWndGone = CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200);
-    DestroyWindow(hWndGone);
+    TextAnswer *pAnswer = (TextAnswer *)GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    if (message == WM_GETTEXTLENGTH)
+        return pAnswer->nAnnounced;
+    if (message != WM_GETTEXT)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    pAnswer->cchOffered = wParam;
+    if (pAnswer->bTerminated)
+        lstrcpynA((char *)lParam, pAnswer->pszWritten, (int)wParam);
+    else
+        memcpy((char *)lParam, pAnswer->pszWritten, std::min(strlen(pAnswer->pszWritten), (size_t)wParam));
+    return pAnswer->nReturned;
+}
 
-    for (bool bAutoFindRoot : {true, false})
-        for (HWND hWnd : {(HWND)NULL, hWndGone, m_main.m_hWnd, m_dlg.m_hWndInfoTitle, owned.m_hWnd}) {
-            SCOPED_TRACE(testing::Message() << (void *)hWnd << (bAutoFindRoot ? " with" : " without") << " root");
-            m_dlg.m_bAutoFindRootParent = bAutoFindRoot;
-            m_dlg.UpdateWindowInfo(topmost);
-            ASSERT_TRUE(m_main.IsChecked(IDC_KEEP_SELECTED_ON_TOP));
+TEST_F(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnouncedAndShownCut)
+{
+    const char *ALPHABET = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const WPARAM CAP = s_cchMaxWindowText + 1;
+    struct Case {
+        TextAnswer answer;
+        const char *pszText;
+        WPARAM cchOffered;
+    } cases[] = {
+        {{3, ALPHABET, false, 1000, 0}, "ABC", 4}, // a count larger than the buffer
+        {{10, "AB", true, 8, 0}, "AB", 11},        // a count larger than the text
+        {{3, ALPHABET, false, -1, 0}, "ABC", 4},   // -1: up to the terminator, or the buffer's end
+        {{10, "AB", true, -1, 0}, "AB", 11},
+        {{3, "ABC", true, -5, 0}, "", 4},              // another negative count
+        {{4, "ABCD", true, 2, 0}, "AB", 5},            // a smaller count is trusted
+        {{-7, "ABC", true, 3, 0}, "", 0},              // a negative length: nothing is asked
+        {{0x7FFFFFFF, "abc", true, 3, 0}, "abc", CAP}, // an absurd length is capped
+        {{0x7FFFFFFF, ALPHABET, false, 0x7FFFFFFF, 0}, ALPHABET, CAP},
+    };
+    for (Case &c : cases) {
+        WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200));
+        SetWindowLongPtrA(wnd.m_hWnd, GWLP_USERDATA, (LONG_PTR)&c.answer);
+        SetWindowLongPtrA(wnd.m_hWnd, GWLP_WNDPROC, (LONG_PTR)LyingWindowProc);
 
-            m_dlg.UpdateWindowInfo(hWnd);
-
-            for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
-                EXPECT_EQ(Field(nId), "") << nId;
-            for (int nId = IDC_LABEL_TITLE; nId <= IDC_LABEL_RECT; nId++)
-                EXPECT_FALSE(m_main.IsEnabled(nId)) << nId;
-            EXPECT_FALSE(m_main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP) || m_main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) ||
-                         m_main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
-            EXPECT_TRUE(!m_dlg.m_hWndPointed && !m_dlg.m_hWndRoot && !m_dlg.m_bSelectedOnTop);
-        }
+        EXPECT_EQ(QueryWindowText(wnd.m_hWnd), c.pszText)
+            << c.answer.nAnnounced << " announced, " << c.answer.nReturned;
+        EXPECT_EQ(c.answer.cchOffered, c.cchOffered) << c.answer.nAnnounced << " announced";
+        m_dlg.UpdateWindowInfo(wnd.m_hWnd);
+        EXPECT_EQ(Field(IDC_INFO_TITLE), c.pszText);
+        EXPECT_EQ(Field(IDC_INFO_RECT), "(100, 50), (400, 250)   300 × 200");
+    }
 }

@@ -6,13 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 class RegistryStore : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_strKey = theApplication.m_strRegistryKey;
         ASSERT_EQ(m_strKey, "Software\\Morvane\\Zelbrant V1");
         DeleteRegistryKey(m_strKey);
     }
@@ -21,19 +18,15 @@ protected:
         theApplication.m_strRegistryKey = m_strKey;
     }
 
-    std::string m_strKey;
+    const std::string m_strKey = theApplication.m_strRegistryKey;
 };
 
-TEST_F(RegistryStore, TheFirstRunWithoutAKeyTurnsAllThreeOptionsOn)
+TEST_F(RegistryStore, NothingOrAZeroOfAnotherTypeOrSizeReadsAsOnAndAStoredTwoAsOn)
 {
     bool bKeep = false, bAuto = false, bFrame = false;
     LoadSettings(&bKeep, &bAuto, &bFrame);
+    EXPECT_TRUE(bKeep && bAuto && bFrame) << "the first run";
 
-    EXPECT_TRUE(bKeep && bAuto && bFrame);
-}
-
-TEST_F(RegistryStore, AZeroStoredAsAStringAQwordOrAShortDwordReadsAsTheDefaultAndTheOptionComesUpOn)
-{
     const ULONGLONG ullZero = 0;
     struct Case {
         DWORD dwType;
@@ -44,56 +37,43 @@ TEST_F(RegistryStore, AZeroStoredAsAStringAQwordOrAShortDwordReadsAsTheDefaultAn
         ASSERT_TRUE(WriteRawValue(m_strKey, "KeepDialogOnTop", c.dwType, c.pData, c.cbData));
         DWORD dwValue;
         EXPECT_NE(RegReadDword("KeepDialogOnTop", m_strKey.c_str(), 1, &dwValue), ERROR_SUCCESS) << c.dwType;
-        bool bKeep = false;
+        bKeep = false;
         LoadSettings(&bKeep, NULL, NULL);
         EXPECT_TRUE(bKeep) << "type " << c.dwType << ", " << c.cbData << " bytes";
     }
-}
 
-TEST_F(RegistryStore, AStoredTwoReadsAsOnAndTheNextSaveWritesEachOptionAsZeroOrOne)
-{
     DWORD dwTwo = 2;
     ASSERT_TRUE(WriteRawValue(m_strKey, "DrawInvertedFrame", REG_DWORD, &dwTwo, sizeof(dwTwo)));
-    bool bFrame = false;
+    bFrame = false;
     LoadSettings(NULL, NULL, &bFrame);
-    ASSERT_TRUE(bFrame);
-
-    ASSERT_EQ(SaveSettings(false, true, bFrame), ERROR_SUCCESS);
-
-    DWORD dwStored = 0;
-    EXPECT_TRUE(ReadStoredDword(m_strKey, "DrawInvertedFrame", &dwStored) && dwStored == 1) << dwStored;
-    bool bKeep = true, bAuto = false;
-    LoadSettings(&bKeep, &bAuto, &bFrame);
-    EXPECT_TRUE(!bKeep && bAuto && bFrame) << "each option comes back under its own name";
+    EXPECT_TRUE(bFrame);
 }
 
-TEST_F(RegistryStore, AnotherMajorVersionReadsAndWritesOnlyItsOwnKey)
+TEST_F(RegistryStore, ASaveWritesEachOptionAsZeroOrOneUnderItsOwnNameInTheKeyOfTheMajorVersion)
 {
+    ASSERT_EQ(SaveSettings(false, true, true), ERROR_SUCCESS);
+    DWORD dwStored = 7;
+    EXPECT_TRUE(ReadStoredDword(m_strKey, "DrawInvertedFrame", &dwStored) && dwStored == 1) << dwStored;
+    bool bKeep = true, bAuto = false, bFrame = false;
+    LoadSettings(&bKeep, &bAuto, &bFrame);
+    EXPECT_TRUE(!bKeep && bAuto && bFrame);
+
     const std::string strV2 = "Software\\Morvane\\Zelbrant V2";
     DeleteRegistryKey(strV2);
-    ASSERT_EQ(SaveSettings(false, false, false), ERROR_SUCCESS);
-
     theApplication.m_strRegistryKey = strV2;
-    bool bKeep = false, bAuto = false, bFrame = false;
-    LoadSettings(&bKeep, &bAuto, &bFrame);
+    LoadSettings(&bKeep, NULL, NULL);
+    EXPECT_TRUE(bKeep) << "another major version reads only its own key";
     EXPECT_EQ(SaveSettings(true, false, true), ERROR_SUCCESS);
-
-    EXPECT_TRUE(bKeep && bAuto && bFrame);
-    DWORD dwV1 = 7, dwV2 = 7;
-    EXPECT_TRUE(ReadStoredDword(m_strKey, "KeepDialogOnTop", &dwV1) && dwV1 == 0) << dwV1;
-    EXPECT_TRUE(ReadStoredDword(strV2, "KeepDialogOnTop", &dwV2) && dwV2 == 1) << dwV2;
+    EXPECT_TRUE(ReadStoredDword(m_strKey, "KeepDialogOnTop", &dwStored) && dwStored == 0) << dwStored;
+    EXPECT_TRUE(ReadStoredDword(strV2, "KeepDialogOnTop", &dwStored) && dwStored == 1) << dwStored;
     DeleteRegistryKey(strV2);
-}
 
-TEST_F(RegistryStore, SavingWhereNoKeyCanBeCreatedReturnsTheRegistryError)
-{
     // No key name may have a part longer than 255 characters.
     std::string strBadKey = m_strKey + "\\" + std::string(300, 'x');
     HKEY hKey;
     LONG lExpected =
         RegCreateKeyExA(HKEY_CURRENT_USER, strBadKey.c_str(), 0, (LPSTR) "", 0, KEY_ALL_ACCESS, NULL, &hKey, NULL);
     ASSERT_NE(lExpected, ERROR_SUCCESS);
-
     theApplication.m_strRegistryKey = strBadKey;
-    EXPECT_EQ(SaveSettings(true, true, true), lExpected);
+    EXPECT_EQ(SaveSettings(true, true, true), lExpected) << "the registry's error";
 }

@@ -1,33 +1,21 @@
-// Helpers for tests that run the real Zelbrant.exe: copies of the program with
-// resources changed, child processes, and the windows they show.
+// Helpers for tests that run the real Zelbrant.exe or read another process's
+// windows: child processes, the windows they show, and message boxes.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-// Folder of the running test program, with a trailing backslash; the
-// program and every test program are built into the same folder.
+// The folder of the test programs, with a trailing backslash, and
+// Zelbrant.exe, which is built into it.
 std::wstring BinDirectory();
 std::wstring ProgramPath();
 
 // A fresh empty folder under the temporary folder, unique to the test.
 std::wstring MakeScratchDirectory(const wchar_t *pszName);
-
 // Creates folders below dir until the deepest one's path has exactly nLength
 // characters (at least 2 more than dir's), and returns that path.
 std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength);
-
-// Copies Zelbrant.exe to path (which may be longer than MAX_PATH).
-bool CopyProgramTo(const std::wstring &path);
-
-// Changes the numeric id of a resource in a program file, so that the program
-// no longer finds it under its old id. The new id must keep the directory's
-// ascending order (the loader searches it by bisection).
-bool RenumberResource(const std::wstring &path, WORD wType, WORD wId, WORD wNewId);
-
-// Sets the file version in the fixed part of a program file's version block.
-bool SetFileVersion(const std::wstring &path, DWORD dwVersionMS, DWORD dwVersionLS);
 
 class ChildProcess {
 public:

@@ -1,4 +1,4 @@
-// Redirection of the test program's PlaySoundA import to a recorder.
+// Redirection of the test program's PlaySoundA and MessageBeep imports to a recorder.
 #include "support/SoundSpy.h"
 
 typedef BOOL(WINAPI *PFN_PlaySoundA)(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
@@ -8,24 +8,17 @@ static SoundSpy *s_pActiveSpy;
 static PFN_PlaySoundA s_pfnRealPlaySound;
 static PFN_MessageBeep s_pfnRealMessageBeep;
 
-// The import address table slot of this program that holds pfnTarget, from
-// the import descriptors of the named DLL; null when there is none.
-static void **FindImportSlot(const char *pszDll, void *pfnTarget)
+// The import address table slot of this program that holds pfnTarget, or null.
+static void **FindImportSlot(void *pfnTarget)
 {
     BYTE *pBase = (BYTE *)GetModuleHandleA(NULL);
     IMAGE_NT_HEADERS *pNt = (IMAGE_NT_HEADERS *)(pBase + ((IMAGE_DOS_HEADER *)pBase)->e_lfanew);
-    IMAGE_DATA_DIRECTORY &imports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress)
-        return NULL;
-    for (IMAGE_IMPORT_DESCRIPTOR *pDesc = (IMAGE_IMPORT_DESCRIPTOR *)(pBase + imports.VirtualAddress); pDesc->Name;
+    DWORD dwImports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (IMAGE_IMPORT_DESCRIPTOR *pDesc = (IMAGE_IMPORT_DESCRIPTOR *)(pBase + dwImports); dwImports && pDesc->Name;
          pDesc++) {
-        if (lstrcmpiA((const char *)(pBase + pDesc->Name), pszDll) != 0)
-            continue;
-        for (IMAGE_THUNK_DATA *pThunk = (IMAGE_THUNK_DATA *)(pBase + pDesc->FirstThunk); pThunk->u1.Function;
-             pThunk++) {
+        for (IMAGE_THUNK_DATA *pThunk = (IMAGE_THUNK_DATA *)(pBase + pDesc->FirstThunk); pThunk->u1.Function; pThunk++)
             if ((void *)pThunk->u1.Function == pfnTarget)
                 return (void **)&pThunk->u1.Function;
-        }
     }
     return NULL;
 }
@@ -39,52 +32,26 @@ static void WriteImportSlot(void **ppSlot, void *pfnValue)
     VirtualProtect(ppSlot, sizeof(*ppSlot), dwOldProtect, &dwOldProtect);
 }
 
-SoundSpy::SoundSpy() : m_ppImportSlot(NULL), m_ppBeepSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
+SoundSpy::SoundSpy() : m_ppPlaySoundSlot(NULL), m_ppBeepSlot(NULL), m_dwLastFlags(0), m_hLastModule(NULL)
 {
-    HMODULE hWinmm = GetModuleHandleA("winmm.dll");
-    void *pfnPlaySound = hWinmm ? (void *)GetProcAddress(hWinmm, "PlaySoundA") : NULL;
-    if (s_pActiveSpy || !pfnPlaySound)
-        return;
-    m_ppImportSlot = FindImportSlot("winmm.dll", pfnPlaySound);
-    if (!m_ppImportSlot)
+    s_pfnRealPlaySound = (PFN_PlaySoundA)(void *)GetProcAddress(GetModuleHandleA("winmm.dll"), "PlaySoundA");
+    s_pfnRealMessageBeep = (PFN_MessageBeep)(void *)GetProcAddress(GetModuleHandleA("user32.dll"), "MessageBeep");
+    if (s_pActiveSpy || !(m_ppPlaySoundSlot = FindImportSlot((void *)s_pfnRealPlaySound)))
         return;
     s_pActiveSpy = this;
-    s_pfnRealPlaySound = (PFN_PlaySoundA)pfnPlaySound;
-    WriteImportSlot(m_ppImportSlot, (void *)RecordPlaySound);
-    s_pfnRealMessageBeep = (PFN_MessageBeep)(void *)GetProcAddress(GetModuleHandleA("user32.dll"), "MessageBeep");
-    m_ppBeepSlot = FindImportSlot("user32.dll", (void *)s_pfnRealMessageBeep);
-    if (m_ppBeepSlot)
+    WriteImportSlot(m_ppPlaySoundSlot, (void *)RecordPlaySound);
+    if ((m_ppBeepSlot = FindImportSlot((void *)s_pfnRealMessageBeep)))
         WriteImportSlot(m_ppBeepSlot, (void *)RecordMessageBeep);
 }
 
 SoundSpy::~SoundSpy()
 {
-    if (!m_ppImportSlot)
+    if (s_pActiveSpy != this)
         return;
-    WriteImportSlot(m_ppImportSlot, (void *)s_pfnRealPlaySound);
+    WriteImportSlot(m_ppPlaySoundSlot, (void *)s_pfnRealPlaySound);
     if (m_ppBeepSlot)
         WriteImportSlot(m_ppBeepSlot, (void *)s_pfnRealMessageBeep);
     s_pActiveSpy = NULL;
-}
-
-bool SoundSpy::Installed() const
-{
-    return m_ppImportSlot != NULL;
-}
-
-std::vector<UINT> SoundSpy::Sounds() const
-{
-    return m_sounds;
-}
-
-DWORD SoundSpy::LastFlags() const
-{
-    return m_dwLastFlags;
-}
-
-HMODULE SoundSpy::LastModule() const
-{
-    return m_hLastModule;
 }
 
 void SoundSpy::Clear()
@@ -102,11 +69,6 @@ BOOL WINAPI SoundSpy::RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dw
     pSpy->m_dwLastFlags = dwFlags;
     pSpy->m_hLastModule = hModule;
     return s_pfnRealPlaySound(pszSound, hModule, dwFlags);
-}
-
-std::vector<UINT> SoundSpy::Beeps() const
-{
-    return m_beeps;
 }
 
 BOOL WINAPI SoundSpy::RecordMessageBeep(UINT uType)

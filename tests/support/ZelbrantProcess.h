@@ -4,20 +4,21 @@
 
 #include "support/Process.h"
 
-#include <string>
-
 class ZelbrantProcess {
 public:
-    ZelbrantProcess();
+    ZelbrantProcess() : m_hWndDialog(NULL) {}
 
     // Starts the program from the test folder and waits for its main
     // dialog; false when it did not show in time.
     bool Start();
-    HWND Control(int nId) const;
-    std::string ControlText(int nId) const;
-    bool IsControlEnabled(int nId) const;
-    // The finder icon (control 101) on the screen.
-    RECT FinderIconRect() const;
+    HWND Control(int nId) const
+    {
+        return GetDlgItem(m_hWndDialog, nId);
+    }
+    std::string ControlText(int nId) const
+    {
+        return WindowText(Control(nId));
+    }
     // Asks the dialog to close as its title bar's close button does, and
     // returns the exit code, or STILL_ACTIVE when the program did not end
     // within the time; it is then ended by force.
