@@ -38,9 +38,8 @@ std::string SetUrlHandler(const std::string &command)
     return szPrevious;
 }
 
-// The address that the action has the shell open, as url_recorder.exe, the
-// handler for the time, records it; empty when none within the time. The
-// handler before would start a real browser.
+// The address that the action has the shell open, as url_recorder.exe, made
+// the handler for the time in place of a real browser, records it; or "".
 std::string OpenedBy(const std::function<void()> &action)
 {
     std::wstring recorder = BinDirectory() + L"url_recorder.exe";
@@ -69,33 +68,6 @@ WPARAM s_wKey;
 HMENU s_hMenu;
 std::vector<HBITMAP> s_pictures;
 HICON s_hAboutClose, s_hAboutSmall;
-void CheckAboutBox(HWND hWndBox);
-
-// In the test program, the popup menu and the About box run modal loops of
-// their own: a timer that they dispatch notes the menu and its pictures and
-// gives it the key, then checks the About box, if one opens, and closes it.
-
-void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    HWND hWndMenu = ShownMenu(), hWndBox = GetActiveWindow();
-    MENUITEMINFOA mii = {};
-    mii.cbSize = sizeof mii;
-    mii.fMask = MIIM_CHECKMARKS;
-    if (s_wKey && hWndMenu) {
-        s_hMenu = (HMENU)SendMessageA(hWndMenu, MN_GETHMENU, 0, 0);
-        for (UINT nId = ID_MENU_SAVE_SETTINGS; nId <= ID_MENU_QUIT; nId++) {
-            if (GetMenuItemInfoA(s_hMenu, nId, FALSE, &mii) && mii.hbmpUnchecked == mii.hbmpChecked &&
-                GetObjectType(mii.hbmpChecked) == OBJ_BITMAP)
-                s_pictures.push_back(mii.hbmpChecked);
-        }
-        PostMessageA(hWndMenu, s_wKey == VK_ESCAPE ? WM_KEYDOWN : WM_CHAR, s_wKey, 0);
-        s_wKey = 0;
-    } else if (!s_wKey && GetWindow(hWndBox, GW_OWNER) && IsWindowVisible(hWndBox)) {
-        KillTimer(NULL, nTimer); // before the action, which may run a loop of its own
-        CheckAboutBox(hWndBox);
-        PostMessageA(hWndBox, WM_COMMAND, IDCANCEL, 0);
-    }
-}
 
 // Wine's SysLink keeps the Enter key whatever its style, so Enter never
 // reaches Fermer there; an NM_RETURN that a link sends is tested instead.
@@ -134,6 +106,31 @@ void CheckAboutBox(HWND hWndBox)
     EXPECT_EQ(box.Text(), s_szCollaboratorSite + std::string(s_szCannotOpen));
     EXPECT_TRUE(IsWindowVisible(hWndBox));
     SetUrlHandler(previous);
+}
+
+// In the test program, the popup menu and the About box run modal loops of
+// their own: a timer that they dispatch notes the menu and its pictures and
+// gives it the key, then checks the About box, if one opens, and closes it.
+void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hWndMenu = ShownMenu(), hWndBox = GetActiveWindow();
+    MENUITEMINFOA mii = {};
+    mii.cbSize = sizeof mii;
+    mii.fMask = MIIM_CHECKMARKS;
+    if (s_wKey && hWndMenu) {
+        s_hMenu = (HMENU)SendMessageA(hWndMenu, MN_GETHMENU, 0, 0);
+        for (UINT nId = ID_MENU_SAVE_SETTINGS; nId <= ID_MENU_QUIT; nId++) {
+            if (GetMenuItemInfoA(s_hMenu, nId, FALSE, &mii) && mii.hbmpUnchecked == mii.hbmpChecked &&
+                GetObjectType(mii.hbmpChecked) == OBJ_BITMAP)
+                s_pictures.push_back(mii.hbmpChecked);
+        }
+        PostMessageA(hWndMenu, s_wKey == VK_ESCAPE ? WM_KEYDOWN : WM_CHAR, s_wKey, 0);
+        s_wKey = 0;
+    } else if (!s_wKey && GetWindow(hWndBox, GW_OWNER) && IsWindowVisible(hWndBox)) {
+        KillTimer(NULL, nTimer); // before the action, which may run a loop of its own
+        CheckAboutBox(hWndBox);
+        PostMessageA(hWndBox, WM_COMMAND, IDCANCEL, 0);
+    }
 }
 
 TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOrIconOutlivesIt)
@@ -258,7 +255,8 @@ TEST(MainMenuEndToEnd, AUserGetsHelpOpensTheMenuSavesMakesTheShortcutSeesAboutAn
     Choose('U'); // "Fermer ce Menu"
     EXPECT_EQ(Stored(key, {"KeepDialogOnTop"}), "? ");
 
-    Choose('E');
+    Choose('E'); // the program saves once the menu has gone: the options last
+    WaitUntil([&] { return Stored(key, {"DrawInvertedFrame"}) != "? "; }, 5000);
     char szPlace[64], szMonitor[64];
     snprintf(szPlace, sizeof(szPlace), "%ld %ld %ld %ld ", rcDialog.left, rcDialog.top, rcDialog.right - rcDialog.left,
              rcDialog.bottom - rcDialog.top);
@@ -269,7 +267,7 @@ TEST(MainMenuEndToEnd, AUserGetsHelpOpensTheMenuSavesMakesTheShortcutSeesAboutAn
     EXPECT_EQ(Stored(key + szMonitor, {"X", "Y", "CX", "CY"}), szPlace);
 
     Choose('B');
-    EXPECT_TRUE(DeleteFileA(link.c_str()));
+    EXPECT_TRUE(WaitUntil([&] { return DeleteFileA(link.c_str()) != FALSE; }, 5000)); // written once the menu has gone
     // The About box opens centred over the dialog, owned by it.
     Choose('D');
     HWND hWndAbout = NULL;
