@@ -36,14 +36,14 @@ static std::string ReadShortcut(const std::string &path)
            std::to_string(nShow) + "," + std::to_string(wHotkey);
 }
 
-TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesUnlessItsNameDoesNotFit)
+TEST(DesktopShortcut,
+     WrittenTwiceOverAReadOnlyOneHasTheLatestPropertiesUnlessItsNameDoesNotFitAndFoldersAreMadeLevelByLevel)
 {
     const char szShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     char szProgram[MAX_PATH], szStartDir[MAX_PATH], szWorkingDir[MAX_PATH];
     GetModuleFileNameA(NULL, szProgram, MAX_PATH);
     GetCurrentDirectoryA(MAX_PATH, szStartDir);
     lstrcpyA(szWorkingDir, theApplication.m_szWorkingDir);
-    SoundSpy spy;
     for (size_t nLength : {246, 247}) { // the link's path has 259 characters at most
         bool bFits = nLength == 246;
         std::wstring wdesktop = MakeDeepDirectory(MakeScratchDirectory(L"desktop"), nLength);
@@ -51,7 +51,7 @@ TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesUnless
         if (bFits)
             CloseHandle(CreateFileA(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0));
         RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_SZ, desktop.c_str(), desktop.size() + 1);
-        spy.Clear();
+        SoundSpy spy;
         lstrcpyA(theApplication.m_szWorkingDir, "C:\\"); // the first shortcut's, replaced by the second
         EXPECT_EQ(theApplication.CreateDesktopShortcut(), bFits);
         lstrcpyA(theApplication.m_szWorkingDir, szWorkingDir);
@@ -66,17 +66,13 @@ TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesUnless
                                             : "");
     }
     RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_EXPAND_SZ, "%USERPROFILE%\\Desktop", 22);
-}
-
-TEST(DesktopShortcut, MissingFoldersAreCreatedLevelByLevelButNotOnADriveThatDoesNotExist)
-{
+    // A missing folder is made level by level, never on a drive that does not exist or over a file.
     ASSERT_FALSE(GetLogicalDrives() & (1 << ('Q' - 'A')));
     std::wstring wdir = MakeScratchDirectory(L"levels");
     std::string dir(wdir.begin(), wdir.end()), file = dir + "\\file";
     CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL));
-    for (const std::string &path : {dir + "\\a\\b\\c", std::string("Q:\\a\\b"), file, std::string()}) {
-        bool bMade = path == dir + "\\a\\b\\c";
-        EXPECT_EQ(EnsureDirectory(path.c_str()), bMade) << path;
-        EXPECT_EQ(PathIsDirectoryA(path.c_str()) != FALSE, bMade) << path;
+    for (const std::string &path : {dir + "\\a\\b\\c", std::string("Q:\\a\\b"), file}) {
+        EXPECT_EQ(EnsureDirectory(path.c_str()), path == dir + "\\a\\b\\c") << path;
+        EXPECT_EQ(PathIsDirectoryA(path.c_str()) != FALSE, path == dir + "\\a\\b\\c") << path;
     }
 }

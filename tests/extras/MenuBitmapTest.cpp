@@ -21,9 +21,6 @@ TEST(PixelBuffer, BlendsRoundingToNearestAndKeepsItsPixelsWhenResizedToTheSameBy
         buffer.At(i % 2, i / 2) = cases[i][1];
     }
     buffer.BlendOver(source, 2, 2);
-    for (int i = 0; i < 4; i++)
-        EXPECT_EQ(buffer.At(i % 2, i / 2), cases[i][2]) << "case " << i;
-
     ASSERT_TRUE(buffer.Resize(3, 2, false, 0)); // 3 x 2 pixels become 2 x 3, stored as they were
     EXPECT_EQ(std::vector<DWORD>(buffer.m_pPixels, buffer.m_pPixels + 6),
               (std::vector<DWORD>{cases[2][2], cases[3][2], 0xFF010203, cases[0][2], cases[1][2], 0xFF010203}));
@@ -34,6 +31,8 @@ TEST(PixelBuffer, BlendsRoundingToNearestAndKeepsItsPixelsWhenResizedToTheSameBy
     }
 }
 
+// Clear pixels show the background, opaque ones the icon, and all are opaque;
+// an icon without a colour bitmap gives none.
 TEST(MenuBitmap, TheProgramsIconComesOutOpaqueOverTheMenuColourAndAMonochromeIconNotAtAll)
 {
     BYTE bits[32] = {};
@@ -42,16 +41,14 @@ TEST(MenuBitmap, TheProgramsIconComesOutOpaqueOverTheMenuColourAndAMonochromeIco
     ICONINFO ii;
     ASSERT_TRUE(GetIconInfo(hIcon, &ii));
     HBITMAP hbm = CreateMenuBitmapFromIcon(hIcon, 0xFF204080);
-    DestroyIcon(hIcon);
-    DestroyIcon(hMonochrome);
     std::vector<DWORD> icon(256), menu(256); // both 16 x 16, 32 bits a pixel
     EXPECT_TRUE(GetBitmapBits(ii.hbmColor, 1024, icon.data()) == 1024 && GetBitmapBits(hbm, 1024, menu.data()) == 1024);
-    DeleteObject(ii.hbmColor);
-    DeleteObject(ii.hbmMask);
-    DeleteObject(hbm);
-    // Clear pixels show the background, opaque ones the icon, and all are opaque.
     for (size_t i = 0; i < icon.size(); i++) {
         BYTE bAlpha = icon[i] >> 24;
         EXPECT_EQ(menu[i], bAlpha == 0 ? 0xFF204080 : bAlpha == 0xFF ? icon[i] : (menu[i] | 0xFF000000)) << i;
     }
+    for (HGDIOBJ hObject : {(HGDIOBJ)ii.hbmColor, (HGDIOBJ)ii.hbmMask, (HGDIOBJ)hbm})
+        DeleteObject(hObject);
+    DestroyIcon(hIcon);
+    DestroyIcon(hMonochrome);
 }
