@@ -113,7 +113,7 @@ TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheW
                                    other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000)));
         SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
         std::mt19937 rng(nSeed);
-        for (int i = 0; i < 200; i++) {
+        for (int i = 0; i < 100; i++) {
             POINT pt = {s_rcTree.left - 10 + (int)(rng() % 440), s_rcTree.top - 10 + (int)(rng() % 340)};
             HWND hWnd = FindWindowAtPoint(pt.x, pt.y);
             if (nSeed == 0) // the tree changes during the search: the answer stays in its top-level window
