@@ -17,8 +17,7 @@ BOOL ZLBR_DlgZelbrant::OnSysCommand()
     // The four low bits of a system command are the system's own.
     switch (m_pCurrentMsg->wParam & 0xFFF0) {
     case SC_CONTEXTHELP:
-        OpenWebAddress(m_strWebPage.c_str(), m_hWnd);
-        return TRUE;
+        return OnHelp(); // the same page as F1
     case SC_CLOSE:
         SendMessageA(m_hWnd, WM_COMMAND, IDC_QUIT, 0);
         return TRUE;
