@@ -3,6 +3,7 @@
 // started from copies whose resources were changed, with their messages.
 #include "app/Application.h"
 #include "support/Process.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,7 @@
 
 static const char s_szErrorCaption[] = "Erreur durant l'initialisation";
 
-// Paths are written without the \\?\ prefix and used with it, so that their
-// length is no limit.
+// Paths are written without the \\?\ prefix and used with it, so that their length is no limit.
 static std::wstring Long(const std::wstring &path)
 {
     return L"\\\\?\\" + path;
@@ -23,7 +23,7 @@ typedef std::function<bool(std::vector<BYTE> &)> Change;
 // Copies Zelbrant.exe to path, changing its bytes on the way.
 static bool CopyProgram(const std::wstring &path, const Change &change = nullptr)
 {
-    HANDLE hFile = CreateFileW(ProgramPath().c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    HANDLE hFile = CreateFileW(BinPath(L"Zelbrant.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     std::vector<BYTE> bytes(GetFileSize(hFile, NULL));
     DWORD cb = 0;
     ReadFile(hFile, bytes.data(), (DWORD)bytes.size(), &cb, NULL);
@@ -63,80 +63,67 @@ static Change Renumber(WORD wType, WORD wId, WORD wNewId)
     };
 }
 
-// Loads a program file as a module without running it, for an Application to start on.
-static HMODULE LoadProgramModule(const std::wstring &path)
+TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTheRegistryKey)
 {
-    return LoadLibraryExW(Long(path).c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
-}
-
-TEST(InitInstance, AModulePathOf260CharactersGives1002AndShowsVersionZero)
-{
-    std::wstring exe = MakeDeepDirectory(MakeScratchDirectory(L"longmodule"), 260 - 13) + L"\\Zelbrant.exe";
-    ASSERT_EQ(exe.size(), 260u);
-    ASSERT_TRUE(CopyProgram(exe));
-    HMODULE hModule = LoadProgramModule(exe);
-    Application app;
-    MessageBoxCatcher box(s_szErrorCaption);
-    EXPECT_FALSE(app.InitInstance(hModule, (LPSTR) "", SW_SHOWNORMAL));
-    std::string text = box.Text();
-    app.ExitInstance();
-    FreeLibrary(hModule);
-
-    EXPECT_EQ(app.m_nExitCode, 1002);
-    EXPECT_EQ(text.rfind("CODE D'ERREUR 1002\r\n\r\nFichier :  \"", 0), 0u) << text;
-    EXPECT_NE(text.find("\"\r\nVersion :  0.0.0.0\r\n"), std::string::npos) << text;
-    EXPECT_TRUE(app.m_ullFileVersion == 0 && app.m_strRegistryKey.empty());
-}
-
-TEST(InitInstance, TheFileVersionNamesTheRegistryKeyByItsMajorPart)
-{
-    EXPECT_EQ(theApplication.m_nExitCode, 0);
-    EXPECT_EQ(theApplication.m_ullFileVersion, 0x0001000300000000ull);
-    EXPECT_EQ(theApplication.m_strRegistryKey, "Software\\Morvane\\Zelbrant V1");
+    EXPECT_TRUE(theApplication.m_nExitCode == 0 && theApplication.m_ullFileVersion == 0x0001000300000000ull);
+    const char *const V1 = "Software\\Morvane\\Zelbrant V1";
+    EXPECT_EQ(theApplication.m_strRegistryKey, V1);
     ULONGLONG ullVersion = 1;
-    EXPECT_FALSE(GetFileVersion("C:\\no such folder\\none.exe", &ullVersion));
-    EXPECT_EQ(ullVersion, 0u);
-
-    std::wstring exe = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe";
-    ASSERT_TRUE(CopyProgram(exe, [](std::vector<BYTE> &bytes) {
-        for (size_t i = 0; i + sizeof(VS_FIXEDFILEINFO) <= bytes.size(); i += 4) {
-            VS_FIXEDFILEINFO *pFixed = (VS_FIXEDFILEINFO *)&bytes[i];
-            if (pFixed->dwSignature == VS_FFI_SIGNATURE) {
-                pFixed->dwFileVersionMS = MAKELONG(7, 2);
-                pFixed->dwFileVersionLS = MAKELONG(9, 8);
-                return true;
-            }
-        }
-        return false;
-    }));
-    HMODULE hModule = LoadProgramModule(exe);
-    Application app;
-    EXPECT_TRUE(app.InitInstance(hModule, (LPSTR) "", SW_SHOWNORMAL));
-    app.ExitInstance();
-    FreeLibrary(hModule);
-    EXPECT_EQ(app.m_ullFileVersion, 0x0002000700080009ull);
-    EXPECT_EQ(app.m_strRegistryKey, "Software\\Morvane\\Zelbrant V2");
-}
-
-TEST(InitInstance, AWorkingDirectoryOf260CharactersGives1009AndNoArgumentsGive1001WithoutMessage)
-{
-    Application app;
-    EXPECT_FALSE(app.InitInstance(NULL, (LPSTR) "", SW_SHOWNORMAL));
-    EXPECT_EQ(app.m_nExitCode, 1001);
-    EXPECT_FALSE(app.InitInstance(GetModuleHandleA(NULL), NULL, SW_SHOWNORMAL));
-    EXPECT_EQ(app.m_nExitCode, 1001);
-    EXPECT_TRUE(!app.m_bComInitialized && !app.m_szModulePath[0]);
-
-    char szStartDir[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, szStartDir);
-    ASSERT_TRUE(SetCurrentDirectoryW(Long(MakeDeepDirectory(MakeScratchDirectory(L"longcwd"), 261)).c_str()));
-    MessageBoxCatcher box(s_szErrorCaption);
-    EXPECT_FALSE(app.InitInstance(GetModuleHandleA(NULL), (LPSTR) "", SW_SHOWNORMAL));
-    std::string text = box.Text();
-    SetCurrentDirectoryA(szStartDir);
-    EXPECT_EQ(app.m_nExitCode, 1009);
-    EXPECT_EQ(text, "CODE D'ERREUR 1009\r\n\r\nImpossible d'obtenir l'emplacement du dossier courant.");
-    EXPECT_FALSE(app.m_bComInitialized);
+    EXPECT_TRUE(!GetFileVersion("C:\\no such folder\\none.exe", &ullVersion) && ullVersion == 0);
+    const std::wstring longModule =
+                           MakeDeepDirectory(MakeScratchDirectory(L"longmodule"), 260 - 13) + L"\\Zelbrant.exe",
+                       version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe";
+    ASSERT_TRUE(CopyProgram(longModule) && CopyProgram(version2, [](std::vector<BYTE> &bytes) {
+                    for (size_t i = 0; i + sizeof(VS_FIXEDFILEINFO) <= bytes.size(); i += 4) {
+                        VS_FIXEDFILEINFO *pFixed = (VS_FIXEDFILEINFO *)&bytes[i];
+                        if (pFixed->dwSignature == VS_FFI_SIGNATURE) {
+                            pFixed->dwFileVersionMS = MAKELONG(7, 2);
+                            pFixed->dwFileVersionLS = MAKELONG(9, 8);
+                            return true;
+                        }
+                    }
+                    return false;
+                }));
+    const std::wstring longDir = MakeDeepDirectory(MakeScratchDirectory(L"longcwd"), 261);
+    const struct {
+        const wchar_t *pszModule, *pszDirectory; // null: none, or the test program's
+        LPSTR pszCmdLine;
+        int nExitCode;
+        const char *pszMessage, *pszInside; // its start and a part of it; null: no message
+        const char *pszKey;
+    } cases[] = {
+        {L"", NULL, (LPSTR) "", 1001, NULL, NULL, ""},
+        {NULL, NULL, NULL, 1001, NULL, NULL, ""},
+        {longModule.c_str(), NULL, (LPSTR) "", 1002, "CODE D'ERREUR 1002\r\n\r\nFichier :  \"",
+         "\"\r\nVersion :  0.0.0.0\r\n", ""},
+        {NULL, longDir.c_str(), (LPSTR) "", 1009,
+         "CODE D'ERREUR 1009\r\n\r\nImpossible d'obtenir l'emplacement du dossier courant.", "", V1},
+        {version2.c_str(), NULL, (LPSTR) "", 0, NULL, NULL, "Software\\Morvane\\Zelbrant V2"},
+    };
+    wchar_t szStartDir[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, szStartDir);
+    for (const auto &c : cases) {
+        HMODULE hModule = !c.pszModule ? GetModuleHandleA(NULL)
+                          : !*c.pszModule
+                              ? NULL
+                              : LoadLibraryExW(Long(c.pszModule).c_str(), NULL, DONT_RESOLVE_DLL_REFERENCES);
+        ASSERT_TRUE(!c.pszDirectory || SetCurrentDirectoryW(Long(c.pszDirectory).c_str()));
+        Application app;
+        bool bStarted = false;
+        std::string text = CatchMessageBox([&] { bStarted = app.InitInstance(hModule, c.pszCmdLine, SW_SHOWNORMAL); });
+        bool bComInitialized = app.m_bComInitialized;
+        app.ExitInstance();
+        SetCurrentDirectoryW(szStartDir);
+        if (c.pszModule && *c.pszModule)
+            FreeLibrary(hModule);
+        EXPECT_TRUE(bStarted == (c.nExitCode == 0) && app.m_nExitCode == c.nExitCode) << c.nExitCode;
+        EXPECT_EQ(text.empty(), !c.pszMessage) << text;
+        EXPECT_TRUE(text.rfind(std::string(s_szErrorCaption) + "|" + (c.pszMessage ? c.pszMessage : ""), 0) == 0 ||
+                    !c.pszMessage) << text;
+        EXPECT_NE(text.find(c.pszInside ? c.pszInside : ""), std::string::npos) << text;
+        EXPECT_EQ(app.m_strRegistryKey, c.pszKey);
+        EXPECT_EQ(bComInitialized, c.nExitCode == 0) << c.nExitCode;
+    }
 }
 
 TEST(ExitInstance, ReleasesEverythingOnceAndNothingTheSecondTime)
@@ -144,84 +131,59 @@ TEST(ExitInstance, ReleasesEverythingOnceAndNothingTheSecondTime)
     char szStartDir[MAX_PATH], szDir[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, szStartDir);
     EXPECT_STREQ(theApplication.m_szWorkingDir, szStartDir);
-    EXPECT_TRUE(theApplication.m_bComInitialized && theApplication.m_hPrivateFont);
     Application app;
-    ASSERT_TRUE(app.InitInstance(GetModuleHandleA(NULL), (LPSTR) "", SW_SHOWNORMAL));
-    ASSERT_TRUE(app.m_hPrivateFont);
-    SetCurrentDirectoryA("C:\\windows");
-
-    app.ExitInstance();
-    GetCurrentDirectoryA(MAX_PATH, szDir);
-    EXPECT_STREQ(szDir, szStartDir);
+    ASSERT_TRUE(app.InitInstance(GetModuleHandleA(NULL), (LPSTR) "", SW_SHOWNORMAL) && app.m_hPrivateFont);
+    for (int i = 0; i < 2; i++) { // the first call goes back to the working folder, the second does nothing
+        SetCurrentDirectoryA("C:\\windows");
+        app.ExitInstance();
+        GetCurrentDirectoryA(MAX_PATH, szDir);
+        EXPECT_STREQ(szDir, i == 0 ? szStartDir : "C:\\windows");
+    }
     EXPECT_FALSE(app.m_hPrivateFont || app.m_bComInitialized || app.m_hDwmApi || app.m_pfnDwmGetWindowAttribute);
     EXPECT_EQ(app.m_szWorkingDir[0], '\0');
-
     // The test program's own COM initialisation is still in force: the
-    // second call must not uninitialise it once more.
-    SetCurrentDirectoryA("C:\\windows");
-    app.ExitInstance();
-    GetCurrentDirectoryA(MAX_PATH, szDir);
-    EXPECT_STREQ(szDir, "C:\\windows");
+    // second call did not uninitialise it once more.
     EXPECT_EQ(CoInitializeEx(NULL, COINIT_APARTMENTTHREADED), S_FALSE);
     CoUninitialize();
     SetCurrentDirectoryA(szStartDir);
 }
 
-// Runs the program and returns the text of the error box it shows (empty
-// when it ends without one), after dismissing it; *pdwExitCode gets the exit
-// code.
-static std::string RunUntilExit(const std::wstring &exe, DWORD *pdwExitCode)
-{
-    ChildProcess child;
-    if (!child.Start(exe))
-        return "(could not start)";
-    std::string text;
-    for (DWORD dwStart = GetTickCount();
-         (*pdwExitCode = child.WaitForExit(100)) == STILL_ACTIVE && GetTickCount() - dwStart < 30000;) {
-        HWND hWndBox = child.WaitForWindow("#32770", s_szErrorCaption, 0);
-        if (hWndBox && text.empty()) {
-            text = MessageBoxText(hWndBox);
-            DismissMessageBox(hWndBox);
-        }
-    }
-    return text;
-}
-
-// The path is an insert of the message, not part of its template: percent
-// signs in it are shown as they are. Without its template the dialog cannot be
-// created; without the finder cursor it ends at once: the program only beeps.
+// The real program started from a copy: without its version it shows its path
+// as it is (percent signs are no inserts); without its dialog template or its
+// finder cursor it ends at once with only a beep; from the longest path it runs.
 TEST(Startup, AProgramWithoutVersionShowsItsPathLiterallyAndOneWithoutItsDialogOrCursorEndsWith1027)
 {
-    struct Case {
-        const wchar_t *pszFolder;
+    const struct {
+        std::wstring exe;
         Change change;
         DWORD dwExitCode;
-    } cases[] = {{L"noversion", Renumber(16 /* RT_VERSION */, 1, 2), 1003},
-                 {L"pct%1%n%2!d!%%", Renumber(16, 1, 2), 1003},
-                 {L"notemplate", Renumber(5 /* RT_DIALOG */, 196, 197), 1027},
-                 {L"nocursor", Renumber(12 /* RT_GROUP_CURSOR */, 191, 190), 1027}};
-    for (const Case &c : cases) {
-        std::wstring exe = MakeScratchDirectory(c.pszFolder) + L"\\Zelbrant.exe";
-        ASSERT_TRUE(CopyProgram(exe, c.change));
-        DWORD dwExit = 0;
-        std::string text = RunUntilExit(exe, &dwExit);
-
-        EXPECT_EQ(dwExit, c.dwExitCode);
-        std::string path(exe.begin(), exe.end());
-        EXPECT_EQ(text, c.dwExitCode == 1027 ? ""
+    } cases[] = {
+        {MakeScratchDirectory(L"noversion"), Renumber(16 /* RT_VERSION */, 1, 2), 1003},
+        {MakeScratchDirectory(L"pct%1%n%2!d!%%"), Renumber(16, 1, 2), 1003},
+        {MakeScratchDirectory(L"notemplate"), Renumber(5 /* RT_DIALOG */, 196, 197), 1027},
+        {MakeScratchDirectory(L"nocursor"), Renumber(12 /* RT_GROUP_CURSOR */, 191, 190), 1027},
+        {MakeDeepDirectory(MakeScratchDirectory(L"longestpath"), 259 - 13), nullptr, 0},
+    };
+    for (const auto &c : cases) {
+        std::wstring exe = c.exe + L"\\Zelbrant.exe";
+        ChildProcess child;
+        ASSERT_TRUE(CopyProgram(exe, c.change) && child.Start(exe));
+        std::string text, path(exe.begin(), exe.end());
+        DWORD dwExitCode;
+        for (DWORD dwStart = GetTickCount(); (dwExitCode = child.WaitForExit(100)) == STILL_ACTIVE;) {
+            HWND hWnd = child.WaitForWindow("#32770", NULL, 0);
+            if (GetTickCount() - dwStart > 30000)
+                break;
+            else if (WindowText(hWnd) == s_szErrorCaption && text.empty())
+                text = DismissMessageBox(hWnd).substr(sizeof(s_szErrorCaption));
+            else if (WindowText(hWnd) == "Zelbrant") // the main dialog
+                PostMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        EXPECT_EQ(dwExitCode, c.dwExitCode) << path;
+        EXPECT_EQ(text, c.dwExitCode != 1003 ? ""
                                              : "CODE D'ERREUR 1003\r\n\r\nFichier :  \"" + path +
                                                    "\"\r\nVersion :  0.0.0.0\r\n\r\n ========================\r\n\r\n"
                                                    "Impossible d'obtenir le nom de fichier de l'application ou de "
                                                    "son numéro de version.");
     }
-}
-
-TEST(Startup, AModulePathOf259CharactersStartsTheDialog)
-{
-    std::wstring exe = MakeDeepDirectory(MakeScratchDirectory(L"longestpath"), 259 - 13) + L"\\Zelbrant.exe";
-    ASSERT_EQ(exe.size(), 259u);
-    ASSERT_TRUE(CopyProgram(exe));
-    ChildProcess child;
-    ASSERT_TRUE(child.Start(exe));
-    EXPECT_TRUE(child.WaitForWindow("#32770", "Zelbrant", 30000));
 }

@@ -2,14 +2,12 @@
 // show, read through the narrow functions as Windows-1252 bytes; the icons and
 // cursor at each size the program asks for; the sounds; the private font.
 #include "app/Application.h"
-#include "dialog/DlgZelbrant.h"
 #include "res/resource.h"
+#include "support/TestWindows.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
-#include <string>
 #include <vector>
 
 // The expected texts are compiled to Windows-1252, as the program's are.
@@ -24,6 +22,17 @@ static Bytes Resource(LPCSTR pszType, UINT nId)
     return pData ? Bytes(pData, pData + SizeofResource(theApplication.m_hInstance, hInfo)) : Bytes();
 }
 
+// The caption, then each control's text in tab order, "|" between them; an
+// icon's text is its resource name, left out.
+static std::string DialogTexts(HWND hDlg)
+{
+    std::string texts = WindowText(hDlg);
+    for (HWND hWnd = GetWindow(hDlg, GW_CHILD); hWnd; hWnd = GetWindow(hWnd, GW_HWNDNEXT))
+        texts += "|" + (SendMessageA(hWnd, STM_GETICON, 0, 0) ? "" : WindowText(hWnd));
+    DestroyWindow(hDlg);
+    return texts;
+}
+
 static INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
     return FALSE;
@@ -31,86 +40,35 @@ static INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
 
 TEST(DialogTexts, BothDialogsShowTheirFrenchTextsAsWindows1252BytesInTabOrder)
 {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LINK_CLASS}; // the About box's links
-    InitCommonControlsEx(&icc);
-    ZLBR_DlgZelbrant dlg(NULL);
-    HWND hMain = CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
-                                    ZLBR_DlgZelbrant::DialogProc, (LPARAM)&dlg);
-    HWND hAbout = CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_ABOUT), NULL, PlainDialogProc, 0);
-    ASSERT_TRUE(hMain && hAbout);
-    // The dialog's caption, then each control's; icons show no text.
-    const std::vector<std::string> MAIN_TEXTS = {
-        "Zelbrant",
-        "Cliquer et déplacer l'icône cible au-dessus d'une fenêtre pour la sélectionner, puis relâcher le bouton de "
-        "la souris.",
-        "",
-        "&Garder cette boîte de dialogue au-dessus des autres fenêtres ",
-        "Trouver &automatiquement la fenêtre parent racine de la fenêtre pointée ",
-        "&Dessine un cadre inversé autour de la fenêtre pointée ",
-        "Fenêtre présentement sélectionnée :",
-        "Titre :",
-        "",
-        "Classe :",
-        "",
-        "Descripteur :",
-        "",
-        "Identificateur :",
-        "",
-        "Style :",
-        "",
-        "Style étendu :",
-        "",
-        "Parent :",
-        "",
-        "Rectangle :",
-        "",
-        "Garder la &fenêtre sélectionnée au-dessus des autres fenêtres ",
-        " &Copier les informations dans le Presse-papiers",
-        " Men&u"};
-    const std::string page = dlg.m_strWebPage;
-    const std::vector<std::string> ABOUT_TEXTS = {
-        "À propos de Zelbrant",
-        "",
-        "Zelbrant\nVersion 0.0.0.0",
-        "",
-        "Conçu et réalisé par Morvane",
-        "<a href=\"" + page + "\">" + page + "</a>", // the page that F1 opens
-        "Autre collaborateur :",
-        "<a href=\"https://lucien-arbour.example.net/\">https://lucien-arbour.example.net/</a>",
-        "© 2026 Morvane.\nTous droits réservés.",
-        "Si vous appréciez cette application, faites-le moi savoir en me faisant parvenir un courriel à partir de mon "
-        "site Web.",
-        " &Fermer"};
-    for (auto dialog : {std::make_pair(hMain, &MAIN_TEXTS), std::make_pair(hAbout, &ABOUT_TEXTS)}) {
-        std::vector<HWND> windows = {dialog.first};
-        for (HWND hWnd = GetWindow(dialog.first, GW_CHILD); hWnd; hWnd = GetWindow(hWnd, GW_HWNDNEXT))
-            windows.push_back(hWnd);
-        ASSERT_EQ(windows.size(), dialog.second->size());
-        for (size_t i = 0; i < windows.size(); i++) {
-            char szText[256] = "";
-            GetWindowTextA(windows[i], szText, sizeof(szText));
-            if (!(*dialog.second)[i].empty()) { // the text of an icon is its resource name
-                EXPECT_EQ(szText, (*dialog.second)[i]);
-            }
-        }
-    }
-    DestroyWindow(hMain);
-    DestroyWindow(hAbout);
+    MainDialog main;
+    EXPECT_EQ(DialogTexts(main.m_hWnd),
+              "Zelbrant|Cliquer et déplacer l'icône cible au-dessus d'une fenêtre pour la sélectionner, puis relâcher "
+              "le bouton de la souris.||&Garder cette boîte de dialogue au-dessus des autres fenêtres |Trouver "
+              "&automatiquement la fenêtre parent racine de la fenêtre pointée |&Dessine un cadre inversé autour de "
+              "la fenêtre pointée |Fenêtre présentement sélectionnée :|Titre :||Classe :||Descripteur :||"
+              "Identificateur :||Style :||Style étendu :||Parent :||Rectangle :||Garder la &fenêtre sélectionnée "
+              "au-dessus des autres fenêtres | &Copier les informations dans le Presse-papiers| Men&u");
+    EXPECT_EQ(DialogTexts(CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_ABOUT), NULL,
+                                             PlainDialogProc, 0)),
+              "À propos de Zelbrant||Zelbrant\nVersion 0.0.0.0||Conçu et réalisé par Morvane|<a "
+              "href=\"https://zelbrant.example.org/\">https://zelbrant.example.org/</a>|Autre collaborateur :|<a "
+              "href=\"https://lucien-arbour.example.net/\">https://lucien-arbour.example.net/</a>|© 2026 Morvane.\n"
+              "Tous droits réservés.|Si vous appréciez cette application, faites-le moi savoir en me faisant "
+              "parvenir un courriel à partir de mon site Web.| &Fermer");
 }
 
-// Every icon group holds its own 32-bit image with alpha for each size the
-// system may ask for, a plain DIB of the size that every system reads; the
-// finder cursor is one 32-pixel such image with its hot spot at (15, 15).
+// Every icon group holds a 32-bit image with alpha, an uncompressed DIB, at
+// each size the system may ask for; the finder cursor is one 32-pixel such
+// image with its hot spot at (15, 15).
 TEST(ImageResources, EveryIconHas32And24And16PixelImagesOf32BitsWithAlphaAndTheCursorItsHotSpot)
 {
-    const std::pair<int, size_t> SIZES[] = {{32, 4264}, {24, 2440}, {16, 1128}};
     for (UINT nGroup : {IDI_MAIN, IDI_MAIN_SHELL, IDI_ABOUT, IDI_MAKER_LOGO, IDI_CLOSE, IDI_MENU, IDI_SAVE,
                         IDI_SHORTCUT, IDI_QUIT, IDI_FINDER_EMPTY, IDI_FINDER_FULL, IDI_COPY, IDC_FINDER_CURSOR})
-        for (auto size : SIZES) {
+        for (auto size : {std::make_pair(32, 4264u), std::make_pair(24, 2440u), std::make_pair(16, 1128u)}) {
             bool bCursor = nGroup == IDC_FINDER_CURSOR;
+            Bytes group = Resource(bCursor ? RT_GROUP_CURSOR : RT_GROUP_ICON, nGroup);
             if (bCursor && size.first != 32)
                 continue;
-            Bytes group = Resource(bCursor ? RT_GROUP_CURSOR : RT_GROUP_ICON, nGroup);
             int nImage = group.empty() ? 0
                                        : LookupIconIdFromDirectoryEx(group.data(), !bCursor, size.first, size.first,
                                                                      LR_DEFAULTCOLOR);
@@ -123,7 +81,7 @@ TEST(ImageResources, EveryIconHas32And24And16PixelImagesOf32BitsWithAlphaAndTheC
             }
             ASSERT_EQ(image.size(), size.second);
             const BITMAPINFOHEADER header = {sizeof(header), size.first, 2 * size.first, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-            EXPECT_EQ(memcmp(image.data(), &header, sizeof(header)), 0) << "an uncompressed 32-bit DIB";
+            EXPECT_EQ(memcmp(image.data(), &header, sizeof(header)), 0);
             bool bAlpha = false; // without alpha the picture is drawn by its mask alone
             for (int i = 0; i < size.first * size.first; i++)
                 bAlpha = bAlpha || image[sizeof(header) + 4 * i + 3] != 0;
@@ -135,56 +93,46 @@ TEST(ImageResources, EveryIconHas32And24And16PixelImagesOf32BitsWithAlphaAndTheC
 // so that PlaySound can play it straight from memory.
 TEST(SoundResources, EverySoundIsAWholeMonoPcmWaveOfItsRateDepthAndLength)
 {
-    struct Sound {
-        UINT nId;
-        DWORD dwRate;
-        WORD wBits;
-        DWORD cbData;
-    } sounds[] = {
+    const DWORD sounds[][4] = {
         {IDW_SHORTCUT_CREATED, 22050, 16, 74502}, {IDW_OPTION_ON, 22050, 8, 12147},  {IDW_FAILURE, 22050, 8, 9952},
         {IDW_SETTINGS_SAVED, 22050, 16, 30466},   {IDW_OPTION_OFF, 22050, 8, 12624}, {IDW_COPIED, 11025, 8, 6515}};
-    for (const Sound &sound : sounds) {
-        Bytes wave = Resource("WAVE", sound.nId);
-        DWORD cbPadded = sound.cbData + sound.cbData % 2; // chunks are padded to an even length
-        WORD cbSample = sound.wBits / 8;
+    for (const DWORD *s : sounds) {
+        Bytes wave = Resource("WAVE", s[0]);
+        DWORD cbPadded = s[3] + s[3] % 2, cbSample = s[2] / 8; // chunks are padded to an even length
         const DWORD header[] = {FOURCC_RIFF,
                                 36 + cbPadded,
                                 mmioFOURCC('W', 'A', 'V', 'E'),
                                 mmioFOURCC('f', 'm', 't', ' '),
                                 16,
                                 MAKELONG(WAVE_FORMAT_PCM, 1),
-                                sound.dwRate,
-                                sound.dwRate * cbSample,
-                                MAKELONG(cbSample, sound.wBits),
+                                s[1],
+                                s[1] * cbSample,
+                                MAKELONG(cbSample, s[2]),
                                 mmioFOURCC('d', 'a', 't', 'a'),
-                                sound.cbData};
-        ASSERT_EQ(wave.size(), sizeof(header) + cbPadded) << "sound " << sound.nId;
-        EXPECT_EQ(memcmp(wave.data(), header, sizeof(header)), 0) << "sound " << sound.nId;
+                                s[3]};
+        ASSERT_EQ(wave.size(), sizeof(header) + cbPadded) << "sound " << s[0];
+        EXPECT_EQ(memcmp(wave.data(), header, sizeof(header)), 0) << "sound " << s[0];
     }
 }
 
+// The private font is the regular TrueType file that the system realises for
+// the name, not a substitute that merely answers to it.
 TEST(FontResource, OnceInstalledTheTrueTypeFileIsTheRegularSegoeUiTheSystemRealises)
 {
-    ASSERT_TRUE(theApplication.m_hPrivateFont);
     HRSRC hInfo = FindResourceA(theApplication.m_hInstance, "SegoeUI.ttf", "PRIVATE_FONT");
     const BYTE *pFont = (const BYTE *)LockResource(LoadResource(theApplication.m_hInstance, hInfo));
     Bytes font(pFont, pFont + SizeofResource(theApplication.m_hInstance, hInfo));
     HDC hdc = CreateCompatibleDC(NULL);
-    HFONT hFont = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Segoe UI");
-    HGDIOBJ hOldFont = SelectObject(hdc, hFont);
+    HGDIOBJ hOldFont =
+        SelectObject(hdc, CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Segoe UI"));
     TEXTMETRICA metrics = {};
     GetTextMetricsA(hdc, &metrics);
-    // The same file, and not a substitute that merely answers to the name.
     DWORD cbRealised = GetFontData(hdc, 0, 0, NULL, 0);
     Bytes realised(cbRealised == GDI_ERROR ? 0 : cbRealised);
     GetFontData(hdc, 0, 0, realised.data(), (DWORD)realised.size());
-    SelectObject(hdc, hOldFont);
-    DeleteObject(hFont);
+    DeleteObject(SelectObject(hdc, hOldFont));
     DeleteDC(hdc);
-
-    EXPECT_TRUE(realised == font);
+    EXPECT_TRUE(theApplication.m_hPrivateFont && realised == font);
     EXPECT_EQ(Bytes(font.begin(), font.begin() + 4), (Bytes{0, 1, 0, 0})) << "TrueType outlines";
-    EXPECT_EQ(metrics.tmWeight, FW_NORMAL) << "Regular";
-    EXPECT_FALSE(metrics.tmItalic);
+    EXPECT_TRUE(metrics.tmWeight == FW_NORMAL && !metrics.tmItalic);
 }

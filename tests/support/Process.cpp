@@ -1,16 +1,13 @@
-// Child processes and the windows they show, for tests.
+// Child processes, folders and message boxes for tests.
 #include "support/Process.h"
 
-std::wstring BinDirectory()
+#include "support/TestWindows.h"
+
+std::wstring BinPath(const wchar_t *pszName)
 {
     wchar_t szPath[MAX_PATH];
     std::wstring path(szPath, GetModuleFileNameW(NULL, szPath, MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
-std::wstring ProgramPath()
-{
-    return BinDirectory() + L"Zelbrant.exe";
+    return path.substr(0, path.find_last_of(L'\\') + 1) + pszName;
 }
 
 // Deletes a folder tree; paths use the \\?\ form so that length is no limit.
@@ -51,32 +48,24 @@ std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength)
     return dir;
 }
 
-ChildProcess::ChildProcess() : m_pi() {}
-
 ChildProcess::~ChildProcess()
 {
     if (!m_pi.hProcess)
         return;
-    Terminate();
+    if (WaitForExit(0) == STILL_ACTIVE) {
+        TerminateProcess(m_pi.hProcess, 99);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+    }
     CloseHandle(m_pi.hThread);
     CloseHandle(m_pi.hProcess);
 }
 
-void ChildProcess::Terminate()
-{
-    if (m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(m_pi.hProcess, 99);
-        WaitForSingleObject(m_pi.hProcess, 5000);
-    }
-}
-
-bool ChildProcess::Start(const std::wstring &path, const std::wstring &directory)
+bool ChildProcess::Start(const std::wstring &path)
 {
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
-    return CreateProcessW(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL,
-                          directory.empty() ? NULL : directory.c_str(), &si, &m_pi) != FALSE;
+    return CreateProcessW(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi) != FALSE;
 }
 
 DWORD ChildProcess::WaitForExit(DWORD dwMilliseconds)
@@ -108,10 +97,10 @@ static BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
-static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const char *pszCaption, HWND hWndOwner,
-                                 DWORD dwMilliseconds)
+HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds,
+                                 HWND hWndOwner) const
 {
-    WindowQuery query = {dwProcessId, pszClass, pszCaption, hWndOwner, NULL};
+    WindowQuery query = {m_pi.dwProcessId, pszClass, pszCaption, hWndOwner, NULL};
     for (DWORD dwStart = GetTickCount();; Sleep(50)) {
         EnumWindows(MatchProcessWindow, (LPARAM)&query);
         if (query.hWndFound || GetTickCount() - dwStart > dwMilliseconds)
@@ -119,57 +108,34 @@ static HWND WaitForProcessWindow(DWORD dwProcessId, const char *pszClass, const 
     }
 }
 
-HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds,
-                                 HWND hWndOwner) const
+std::string DismissMessageBox(HWND hWndBox)
 {
-    return WaitForProcessWindow(m_pi.dwProcessId, pszClass, pszCaption, hWndOwner, dwMilliseconds);
-}
-
-std::string WindowText(HWND hwnd)
-{
-    char szText[4096] = "";
-    LRESULT cch = SendMessageA(hwnd, WM_GETTEXT, sizeof(szText), (LPARAM)szText);
-    return std::string(szText, cch > 0 && cch < (LRESULT)sizeof(szText) ? (size_t)cch : 0);
-}
-
-std::string MessageBoxText(HWND hWndBox)
-{
-    return WindowText(GetDlgItem(hWndBox, 0xFFFF)); // the static that holds the message
-}
-
-void DismissMessageBox(HWND hWndBox)
-{
+    std::string text = WindowText(hWndBox) + "|" + WindowText(GetDlgItem(hWndBox, 0xFFFF)); // 0xFFFF: the message
     PostMessageA(hWndBox, WM_COMMAND, IDOK, 0);
+    return text;
 }
 
-MessageBoxCatcher::MessageBoxCatcher(const char *pszCaption, HWND hWndOwner)
-    : m_pszCaption(pszCaption), m_hWndOwner(hWndOwner), m_hThread(CreateThread(NULL, 0, Watch, this, 0, NULL))
-{
-}
+static std::string s_strBoxText;
+static HWND s_hWndBoxOwner;
 
-MessageBoxCatcher::~MessageBoxCatcher()
+// Dispatched by the message box's own loop.
+static void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR, DWORD)
 {
-    Text();
-}
-
-std::string MessageBoxCatcher::Text()
-{
-    if (m_hThread) {
-        WaitForSingleObject(m_hThread, INFINITE);
-        CloseHandle(m_hThread);
-        m_hThread = NULL;
+    HWND hWndBox = GetActiveWindow();
+    if (s_strBoxText.empty() && GetDlgItem(hWndBox, 0xFFFF)) {
+        s_hWndBoxOwner = GetWindow(hWndBox, GW_OWNER);
+        s_strBoxText = DismissMessageBox(hWndBox);
     }
-    return m_strText;
 }
 
-DWORD WINAPI MessageBoxCatcher::Watch(void *pThis)
+std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwner)
 {
-    MessageBoxCatcher *pCatcher = (MessageBoxCatcher *)pThis;
-    HWND hWndBox =
-        WaitForProcessWindow(GetCurrentProcessId(), "#32770", pCatcher->m_pszCaption, pCatcher->m_hWndOwner, 15000);
-    if (hWndBox) {
-        pCatcher->m_strText = MessageBoxText(hWndBox);
-        DismissMessageBox(hWndBox);
-    }
-    return 0;
+    s_strBoxText.clear();
+    s_hWndBoxOwner = NULL;
+    UINT_PTR nTimer = SetTimer(NULL, 0, 20, CloseMessageBox);
+    action();
+    KillTimer(NULL, nTimer);
+    if (phWndOwner)
+        *phWndOwner = s_hWndBoxOwner;
+    return s_strBoxText;
 }

@@ -13,19 +13,22 @@ bool WriteRawValue(const std::string &key, const char *pszName, DWORD dwType, co
     return RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), pszName, dwType, pData, cbData) == 0;
 }
 
-bool ReadStoredDword(const std::string &key, const char *pszName, DWORD *pdwValue)
+std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names)
 {
-    DWORD cbData = sizeof(*pdwValue);
-    return RegGetValueA(HKEY_CURRENT_USER, key.c_str(), pszName, RRF_RT_REG_DWORD, NULL, pdwValue, &cbData) == 0;
+    std::string str;
+    for (const char *pszName : names) {
+        DWORD dwValue = 0, cbData = sizeof(dwValue);
+        bool bRead = !RegGetValueA(HKEY_CURRENT_USER, key.c_str(), pszName, RRF_RT_REG_DWORD, NULL, &dwValue, &cbData);
+        str += (bRead ? std::to_string(dwValue) : "?") + " ";
+    }
+    return str;
 }
 
 void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy)
 {
-    MONITORINFO info = {sizeof(info), {}, {}, 0};
-    GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
     char szMonitorKey[96];
-    wsprintfA(szMonitorKey, "\\MainWindow\\MonitorRectangle(%ld,%ld,%ld,%ld)", info.rcMonitor.left, info.rcMonitor.top,
-              info.rcMonitor.right, info.rcMonitor.bottom);
+    wsprintfA(szMonitorKey, "\\MainWindow\\MonitorRectangle(0,0,%d,%d)", GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN));
     for (std::string key : {std::string("\\MainWindow"), std::string(szMonitorKey)})
         for (auto value : {std::make_pair("X", dwX), std::make_pair("Y", dwY), std::make_pair("CX", dwCx),
                            std::make_pair("CY", dwCy)})

@@ -1,7 +1,7 @@
-// Lets in-process tests see which sounds the program asks for. The program's
-// code is linked into the test program, so its PlaySoundA and MessageBeep
-// calls go through the test program's imports; the spy redirects them to a
-// recorder which then plays the sound as asked and returns the real result.
+// Lets in-process tests see which sounds and beeps the program asks for. The
+// program's code is linked into the test program, so its PlaySoundA and
+// MessageBeep calls go through the test program's imports; the spy points
+// them at recorders, which then call the real function.
 #pragma once
 
 #include <windows.h>
@@ -10,50 +10,13 @@
 
 class SoundSpy {
 public:
-    // Stands in Sounds() for a sound named by a string instead of an id.
-    static constexpr UINT NAMED_SOUND = 0xFFFFFFFF;
-
-    // Redirects the import with an empty record; the destructor restores it.
-    SoundSpy();
-    ~SoundSpy();
-
-    // False when the test program does not import PlaySoundA or another spy
-    // is active: then nothing is recorded.
-    bool Installed() const
-    {
-        return m_ppPlaySoundSlot != NULL;
-    }
-    // The sound ids asked for, oldest first.
-    std::vector<UINT> Sounds() const
-    {
-        return m_sounds;
-    }
-    // Flags and module of the last call; 0 and null before any call.
-    DWORD LastFlags() const
-    {
-        return m_dwLastFlags;
-    }
-    HMODULE LastModule() const
-    {
-        return m_hLastModule;
-    }
-    void Clear();
-    // The MessageBeep types asked for, oldest first; redirected alike.
-    std::vector<UINT> Beeps() const
-    {
-        return m_beeps;
-    }
-
-private:
+    SoundSpy();  // redirects the imports with an empty record
+    ~SoundSpy(); // restores them
     SoundSpy(const SoundSpy &) = delete;
-    SoundSpy &operator=(const SoundSpy &) = delete;
 
-    static BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
-    static BOOL WINAPI RecordMessageBeep(UINT uType);
-
-    void **m_ppPlaySoundSlot;
-    void **m_ppBeepSlot;
+    // Sound resource ids and MessageBeep types asked for, oldest first; the
+    // flags and module of the last sound.
     std::vector<UINT> m_sounds, m_beeps;
-    DWORD m_dwLastFlags;
-    HMODULE m_hLastModule;
+    DWORD m_dwLastFlags = 0;
+    HMODULE m_hLastModule = NULL;
 };

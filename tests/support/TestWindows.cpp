@@ -1,7 +1,11 @@
-// Plain windows and controls for tests.
+// Plain windows and controls, and the main dialog, for tests.
 #include "support/TestWindows.h"
 
-#include "support/MouseInput.h"
+#include "app/Application.h"
+#include "res/resource.h"
+#include "support/Input.h"
+
+#include <stdlib.h>
 
 HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner, const char *pszTitle)
 {
@@ -32,4 +36,24 @@ HWND CreateControl(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, 
 {
     return CreateWindowExA(0, pszClass, pszText, WS_CHILD | dwStyle, x, y, cx, cy, hWndParent, (HMENU)(INT_PTR)nId,
                            GetModuleHandleA(NULL), NULL);
+}
+
+MainDialog::MainDialog()
+    : m_dlg(NULL), m_hWnd(CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
+                                             ZLBR_DlgZelbrant::DialogProc, (LPARAM)&m_dlg))
+{
+}
+
+std::string WindowText(HWND hwnd)
+{
+    char szText[4096] = "";
+    LRESULT cch = SendMessageA(hwnd, WM_GETTEXT, sizeof(szText), (LPARAM)szText);
+    return std::string(szText, cch > 0 && cch < (LRESULT)sizeof(szText) ? (size_t)cch : 0);
+}
+
+bool ShowsHandle(const std::string &text, HWND hWnd)
+{
+    return text.size() == 10 && text.compare(0, 2, "0x") == 0 &&
+           text.find_first_not_of("0123456789ABCDEF", 2) == std::string::npos &&
+           strtoul(text.c_str() + 2, NULL, 16) == (ULONG_PTR)hWnd;
 }

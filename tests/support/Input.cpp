@@ -1,16 +1,9 @@
-// Mouse input through SendInput, and message pumping for tests.
-#include "support/MouseInput.h"
+// Mouse and keyboard input through SendInput, and message pumping for tests.
+#include "support/Input.h"
 
 #include <stdlib.h>
 
 #include <algorithm>
-
-// Absolute coordinates span 0..65535 over the primary screen; aiming at the
-// middle of the pixel lands on it whatever the screen's size.
-static LONG Normalized(LONG nPixel, int nScreenSize)
-{
-    return (LONG)(((LONGLONG)(2 * nPixel + 1) * 65536) / (2 * nScreenSize));
-}
 
 // The pause lets the receiving program handle the events one by one.
 static void Send(INPUT input)
@@ -21,22 +14,35 @@ static void Send(INPUT input)
 
 static void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
+    INPUT input = {INPUT_MOUSE, {}};
     input.mi = {dx, dy, 0, dwFlags, 0, 0};
     Send(input);
+}
+
+// Absolute coordinates span 0..65535 over the primary screen; aiming at the
+// middle of the pixel lands on it whatever the screen's size.
+static LONG Normalized(LONG nPixel, int nScreenSize)
+{
+    return (LONG)(((LONGLONG)(2 * nPixel + 1) * 65536) / (2 * nScreenSize));
 }
 
 bool MovePointerTo(POINT pt)
 {
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalized(pt.x, GetSystemMetrics(SM_CXSCREEN)),
               Normalized(pt.y, GetSystemMetrics(SM_CYSCREEN)));
-    return WaitUntil(
-        [pt] {
-            POINT ptCursor;
-            return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y;
-        },
-        5000);
+    POINT ptCursor;
+    return WaitUntil([&] { return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y; }, 5000);
+}
+
+bool MovePointerAlong(POINT pt)
+{
+    POINT ptFrom;
+    GetCursorPos(&ptFrom);
+    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y, nSteps = (std::max(labs(dx), labs(dy)) + 31) / 32;
+    for (LONG i = 1; i < nSteps; i++)
+        if (!MovePointerTo(POINT{ptFrom.x + dx * i / nSteps, ptFrom.y + dy * i / nSteps}))
+            return false;
+    return MovePointerTo(pt);
 }
 
 void PressLeftButton()
@@ -49,23 +55,10 @@ void ReleaseLeftButton()
     SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
-bool MovePointerAlong(POINT pt)
-{
-    POINT ptFrom;
-    GetCursorPos(&ptFrom);
-    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y, nSteps = (std::max(labs(dx), labs(dy)) + 31) / 32;
-    for (LONG i = 1; i < nSteps; i++) {
-        if (!MovePointerTo(POINT{ptFrom.x + dx * i / nSteps, ptFrom.y + dy * i / nSteps}))
-            return false;
-    }
-    return MovePointerTo(pt);
-}
-
 void PressKey(WORD wVk)
 {
     for (DWORD dwFlags : {0, KEYEVENTF_KEYUP}) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
+        INPUT input = {INPUT_KEYBOARD, {}};
         input.ki = {wVk, (WORD)MapVirtualKeyA(wVk, MAPVK_VK_TO_VSC), dwFlags, 0, 0};
         Send(input);
     }
@@ -95,9 +88,8 @@ void PumpMessagesFor(DWORD dwMilliseconds)
 
 bool WaitUntil(const std::function<bool()> &condition, DWORD dwMilliseconds)
 {
-    for (DWORD dwStart = GetTickCount(); !condition(); PumpMessagesFor(10)) {
+    for (DWORD dwStart = GetTickCount(); !condition(); PumpMessagesFor(10))
         if (GetTickCount() - dwStart >= dwMilliseconds)
             return condition();
-    }
     return true;
 }
