@@ -1,0 +1,253 @@
+// The dialog object and procedure: binding, the modal run, the starting state
+// from the stored settings, the commands and check boxes with their sounds,
+// and the release of the dialog's icons.
+#include "app/Application.h"
+#include "res/resource.h"
+#include "support/Process.h"
+#include "support/Registry.h"
+#include "support/SoundSpy.h"
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+// Records what reaches the object's message handler, and sends WM_APP + 1
+// from inside the handling of WM_APP.
+struct RecordingDialog : ZLBR_DlgZelbrant {
+    RecordingDialog() : ZLBR_DlgZelbrant(NULL) {}
+    BOOL OnMessage() override
+    {
+        UINT message = m_pCurrentMsg->message;
+        m_messages.push_back(message);
+        if (message == WM_INITDIALOG && m_nEndWith)
+            EndDialog(m_hWnd, m_nEndWith);
+        if (message == WM_APP + 1)
+            m_pInnerMsg = m_pCurrentMsg;
+        if (message == WM_APP) {
+            SendMessageA(m_hWnd, WM_APP + 1, 0, 0);
+            m_outerRecord = *m_pCurrentMsg;
+            m_bInnerRecordOwn = m_pInnerMsg != m_pCurrentMsg;
+        }
+        return ZLBR_DlgZelbrant::OnMessage();
+    }
+    std::vector<UINT> m_messages;
+    INT_PTR m_nEndWith = 0;
+    MSG *m_pInnerMsg = NULL, m_outerRecord = {};
+    bool m_bInnerRecordOwn = false;
+};
+
+// The dialog's user-data slot right after its own procedure has handled
+// WM_NCDESTROY, while the window still exists.
+static WNDPROC s_pfnDialogWndProc;
+static LONG_PTR s_userDataAfterNcDestroy = -1;
+
+static LRESULT CALLBACK WatchNcDestroy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = CallWindowProcA(s_pfnDialogWndProc, hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        s_userDataAfterNcDestroy = GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    return result;
+}
+
+TEST(DialogProc, BindsAtInitDialogGivesANestedSendItsOwnRecordUnbindsAfterNcDestroyAndIgnoresOtherWindows)
+{
+    RecordingDialog dlg, other, bound;
+    HWND hwnd = CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
+                                   ZLBR_DlgZelbrant::DialogProc, (LPARAM)&dlg);
+    // Creation sends WM_SETFONT and others before WM_INITDIALOG.
+    EXPECT_TRUE(dlg.m_messages.front() == WM_INITDIALOG && dlg.m_hWnd == hwnd && hwnd);
+    EXPECT_EQ((ZLBR_DlgZelbrant *)GetWindowLongPtrA(hwnd, GWLP_USERDATA), &dlg);
+    SendMessageA(hwnd, WM_APP, 12, 34);
+    EXPECT_TRUE(dlg.m_pInnerMsg && dlg.m_bInnerRecordOwn && !dlg.m_pCurrentMsg);
+    EXPECT_TRUE(dlg.m_outerRecord.message == WM_APP && dlg.m_outerRecord.hwnd == hwnd &&
+                dlg.m_outerRecord.wParam == 12 && dlg.m_outerRecord.lParam == 34);
+    s_pfnDialogWndProc = (WNDPROC)SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)WatchNcDestroy);
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(s_userDataAfterNcDestroy == 0 && !dlg.m_hWnd && dlg.m_messages.back() == WM_NCDESTROY);
+
+    // A window that no object is bound to: FALSE, and TRUE for a WM_INITDIALOG
+    // without an object or with one bound elsewhere, binding nothing.
+    WindowHolder plain(CreateWindowA("STATIC", "", 0, 0, 0, 10, 10, NULL, NULL, NULL, NULL));
+    bound.m_hWnd = GetDesktopWindow();
+    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_SETFONT, 0, (LPARAM)&other), FALSE);
+    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_COMMAND, IDOK, 0), FALSE);
+    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_INITDIALOG, 0, 0), TRUE);
+    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_INITDIALOG, 0, (LPARAM)&bound), TRUE);
+    EXPECT_TRUE(!GetWindowLongPtrA(plain, GWLP_USERDATA) && other.m_messages.empty() && bound.m_messages.empty());
+    EXPECT_TRUE(!other.m_hWnd && bound.m_hWnd == GetDesktopWindow());
+}
+
+// A number sign and a number name the template by id; anything else fails
+// with ERROR_BAD_ARGUMENTS, and so does a dialog without its finder cursor.
+TEST(DoModal, ANumberSignAndANumberNameTheTemplateAndAnythingElseOrNoFinderCursorFails)
+{
+    RecordingDialog dlg;
+    dlg.m_nEndWith = 1234;
+    EXPECT_TRUE(dlg.m_strTemplate == "#196" && dlg.DoModal() == 1234 && dlg.m_nResult == 1234);
+    for (const char *pszTemplate : {"#", "#main", "NO_SUCH_TEMPLATE"}) {
+        RecordingDialog failing;
+        failing.m_strTemplate = pszTemplate;
+        EXPECT_EQ(failing.DoModal(), -1) << pszTemplate;
+        EXPECT_TRUE(GetLastError() == ERROR_BAD_ARGUMENTS && failing.m_messages.empty()) << pszTemplate;
+    }
+    ZLBR_DlgZelbrant fresh(NULL);
+    EXPECT_EQ(fresh.m_hInstance, theApplication.m_hInstance);
+    EXPECT_TRUE(fresh.m_hFinderCursor && fresh.m_bKeepDialogOnTop && fresh.m_bAutoFindRootParent &&
+                fresh.m_bDrawInvertedFrame && !fresh.m_bSelectedOnTop && !fresh.m_bTracking);
+    EXPECT_EQ(fresh.m_strWebPage, "https://zelbrant.example.org/");
+    fresh.m_hFinderCursor = NULL;
+    EXPECT_TRUE(fresh.DoModal() == -1 && fresh.m_hWndMenu); // the handles were collected first
+}
+
+static bool IsTopmost(HWND hwnd)
+{
+    return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+static bool IconExists(LRESULT hIcon)
+{
+    ICONINFO info;
+    if (!hIcon || !GetIconInfo((HICON)hIcon, &info))
+        return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedPlaceAndDestroysItsIcons)
+{
+    const int rows[][7] = {// stored (-1: nothing), then topmost and the frame option checked and enabled
+                           {-1, -1, -1, 1, 1, 0, 0},
+                           {-1, 0, 1, 1, 0, 1, 1},
+                           {0, 1, 1, 0, 1, 0, 0}};
+    for (const int *row : rows) {
+        DeleteRegistryKey(theApplication.m_strRegistryKey);
+        const char *apszNames[] = {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"};
+        for (int i = 0; i < 3; i++)
+            if (row[i] >= 0)
+                WriteRawValue(theApplication.m_strRegistryKey, apszNames[i], REG_DWORD, &row[i], 4);
+        MainDialog dialog;
+        EXPECT_EQ(IsTopmost(dialog.m_hWnd), row[3] != 0);
+        EXPECT_EQ(dialog.IsChecked(IDC_KEEP_DIALOG_ON_TOP), row[3] != 0);
+        EXPECT_EQ(dialog.IsChecked(IDC_AUTO_FIND_ROOT_PARENT), row[4] != 0);
+        EXPECT_EQ(dialog.IsChecked(IDC_DRAW_INVERTED_FRAME), row[5] != 0);
+        EXPECT_EQ(dialog.IsEnabled(IDC_DRAW_INVERTED_FRAME), row[6] != 0);
+        EXPECT_TRUE(dialog.m_dlg.m_bDrawInvertedFrame);
+    }
+    // A saved place with its copy for the monitor is where the dialog opens.
+    StoreDialogPlacement(40, 30, 500, 350);
+    MainDialog dialog;
+    RECT rc, rcIcon;
+    GetWindowRect(dialog.m_hWnd, &rc);
+    EXPECT_TRUE(rc.left == 40 && rc.top == 30) << rc;
+    EXPECT_EQ(GetFocus(), dialog.Item(IDOK));
+    for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
+        EXPECT_EQ(GetWindowTextLengthA(dialog.Item(nId)), 0) << nId;
+    for (int nId : {IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD})
+        EXPECT_FALSE(dialog.IsEnabled(nId)) << nId;
+    // The finder icon's rectangle is kept in the dialog's client coordinates
+    // (as the template made it: the icon, once set, may resize the control).
+    GetWindowRect(dialog.Item(IDC_FINDER_ICON), &rcIcon);
+    MapWindowPoints(NULL, dialog.m_hWnd, (POINT *)&rcIcon, 2);
+    const RECT &rcFinder = dialog.m_dlg.m_rcFinderIcon;
+    EXPECT_TRUE(rcFinder.left == rcIcon.left && rcFinder.top == rcIcon.top && rcFinder.right - rcFinder.left >= 32);
+
+    // Each finder icon replaced, and at the end the finder's, Copy's, Menu's and the title bar's.
+    LRESULT hIdle = SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0);
+    dialog.m_dlg.ShowFinderIcon(false);
+    EXPECT_TRUE(hIdle && !IconExists(hIdle));
+    LRESULT ahIcons[] = {SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0),
+                         SendMessageA(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE, IMAGE_ICON, 0),
+                         SendMessageA(dialog.Item(IDOK), BM_GETIMAGE, IMAGE_ICON, 0),
+                         SendMessageA(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0)};
+    for (LRESULT hIcon : ahIcons)
+        ASSERT_TRUE(IconExists(hIcon));
+    DestroyWindow(dialog.m_hWnd);
+    for (LRESULT hIcon : ahIcons)
+        EXPECT_FALSE(IconExists(hIcon));
+}
+
+// Keeps the Z order of a window whatever it is asked, as some programs do.
+static LRESULT CALLBACK KeepZOrder(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGING)
+        ((WINDOWPOS *)lParam)->flags |= SWP_NOZORDER;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirSounds)
+{
+    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    MainDialog main;
+    ZLBR_DlgZelbrant &dlg = main.m_dlg;
+    SoundSpy spy;
+    auto click = [&](int nId) { SendMessageA(main.Item(nId), BM_CLICK, 0, 0); };
+    WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
+    HWND hWndButton = CreateControl(target, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
+    dlg.UpdateWindowInfo(hWndButton); // shown as its root while AutoFindRootParent is on
+    // A notification other than a click, Enter on a check box and Escape
+    // without a drag change nothing, but Enter brings the focus to Menu.
+    for (WORD wId :
+         {IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME, IDC_KEEP_SELECTED_ON_TOP})
+        SendMessageA(main.m_hWnd, WM_COMMAND, MAKEWPARAM(wId, BN_SETFOCUS), 0);
+    SetFocus(main.Item(IDC_KEEP_DIALOG_ON_TOP));
+    SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(GetFocus(), main.Item(IDOK));
+    SendMessageA(main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindowVisible(main.m_hWnd) && !IsTopmost(target) && WindowText(dlg.m_hWndInfoTitle).empty());
+    EXPECT_TRUE(dlg.m_bKeepDialogOnTop && dlg.m_bAutoFindRootParent && dlg.m_bDrawInvertedFrame &&
+                spy.m_sounds.empty());
+
+    click(IDC_KEEP_DIALOG_ON_TOP);
+    EXPECT_FALSE(dlg.m_bKeepDialogOnTop || IsTopmost(main.m_hWnd));
+    EXPECT_TRUE(spy.m_dwLastFlags == (SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) &&
+                spy.m_hLastModule == theApplication.m_hInstance);
+    click(IDC_KEEP_DIALOG_ON_TOP);
+    EXPECT_TRUE(IsTopmost(main.m_hWnd));
+    // The panel switches between the button and its root; the frame option
+    // shows its kept value only while the root is not searched.
+    click(IDC_AUTO_FIND_ROOT_PARENT);
+    EXPECT_TRUE(main.IsEnabled(IDC_DRAW_INVERTED_FRAME) && main.IsChecked(IDC_DRAW_INVERTED_FRAME));
+    EXPECT_EQ(WindowText(dlg.m_hWndInfoTitle), "Bouton");
+    click(IDC_DRAW_INVERTED_FRAME);
+    EXPECT_FALSE(dlg.m_bDrawInvertedFrame);
+    click(IDC_DRAW_INVERTED_FRAME);
+    click(IDC_AUTO_FIND_ROOT_PARENT);
+    EXPECT_FALSE(main.IsEnabled(IDC_DRAW_INVERTED_FRAME) || main.IsChecked(IDC_DRAW_INVERTED_FRAME));
+    EXPECT_TRUE(dlg.m_bDrawInvertedFrame);
+    EXPECT_EQ(WindowText(dlg.m_hWndInfoRect), "(700, 200), (1000, 400)   300 × 200");
+    EXPECT_EQ(spy.m_sounds, (std::vector<UINT>{IDW_OPTION_OFF, IDW_OPTION_ON, IDW_OPTION_OFF, IDW_OPTION_OFF,
+                                               IDW_OPTION_ON, IDW_OPTION_ON}));
+
+    // The topmost check box, after what happens to the shown window since it was shown.
+    WindowHolder owner(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 650, 150, 100, 100));
+    const std::pair<const char *, std::function<void(HWND)>> rows[] = {
+        {"ticked and unticked", [](HWND) {}},
+        {"destroyed", [](HWND hWnd) { DestroyWindow(hWnd); }},
+        {"given an owner", [&](HWND hWnd) { SetWindowLongPtrA(hWnd, GWLP_HWNDPARENT, (LONG_PTR)owner.m_hWnd); }},
+        {"made a child", [](HWND hWnd) { SetWindowLongA(hWnd, GWL_STYLE, WS_CHILD | WS_VISIBLE); }},
+        {"keeping its Z order", [](HWND hWnd) { SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)KeepZOrder); }},
+    };
+    for (const auto &row : rows) {
+        spy.m_sounds.clear();
+        WindowHolder shown(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
+        dlg.UpdateWindowInfo(shown);
+        ASSERT_TRUE(main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP) && !main.IsChecked(IDC_KEEP_SELECTED_ON_TOP));
+        row.second(shown);
+        SetFocus(main.Item(IDC_KEEP_SELECTED_ON_TOP));
+        click(IDC_KEEP_SELECTED_ON_TOP);
+        bool bDone = row.first[0] == 't';
+        EXPECT_EQ(IsWindow(shown) && IsTopmost(shown), bDone) << row.first;
+        EXPECT_EQ(main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) && main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP), bDone);
+        EXPECT_EQ(!WindowText(dlg.m_hWndInfoHandle).empty() && dlg.m_hWndPointed, bDone) << row.first;
+        EXPECT_EQ(GetFocus(), main.Item(bDone ? IDC_KEEP_SELECTED_ON_TOP : IDOK)) << row.first;
+        if (bDone) {
+            click(IDC_KEEP_SELECTED_ON_TOP);
+            EXPECT_FALSE(IsTopmost(shown) || main.IsChecked(IDC_KEEP_SELECTED_ON_TOP));
+        }
+        EXPECT_EQ(spy.m_sounds,
+                  (bDone ? std::vector<UINT>{IDW_OPTION_ON, IDW_OPTION_OFF} : std::vector<UINT>{IDW_FAILURE}));
+    }
+}
