@@ -1,0 +1,204 @@
+// The information panel of the real main dialog, filled from real windows:
+// the value formats, the shown window, the refusals, rewriting only what
+// changed, the focus, and windows that lie about their text.
+#include "picking/InfoPanel.h"
+#include "res/resource.h"
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <algorithm>
+#include <list>
+#include <vector>
+
+// The eight fields, "|" between them; the handle and the parent read "H" and
+// "P" when they show the windows given.
+static std::string Panel(const MainDialog &main, HWND hWndShown = NULL, HWND hWndParent = NULL)
+{
+    std::string text;
+    for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++) {
+        std::string field = WindowText(main.Item(nId));
+        if ((nId == IDC_INFO_HANDLE && ShowsHandle(field, hWndShown)) ||
+            (nId == IDC_INFO_PARENT && ShowsHandle(field, hWndParent)))
+            field = nId == IDC_INFO_HANDLE ? "H" : "P";
+        text += (nId == IDC_INFO_TITLE ? "" : "|") + field;
+    }
+    return text;
+}
+
+TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForTheProgramsOwnWindows)
+{
+    MainDialog main;
+    ZLBR_DlgZelbrant &dlg = main.m_dlg;
+    WindowHolder top(CreateTopLevel(WS_POPUP | WS_BORDER, 0, 100, 50, 300, 200, NULL, "Fenêtre d'essai"));
+    HWND hWndPanel = CreateControl(top, "Static", WS_VISIBLE, 5, 10, 200, 150);
+    HWND hWndControl =
+        CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 15,
+                      20, 75, 23, 1001);
+    WindowHolder topmost(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
+    WindowHolder offscreen(CreateTopLevel(WS_POPUP, 0, -150, -40, 100, 30));
+    HWND hWndNegative = CreateControl(offscreen, "Button", WS_VISIBLE, -20, -5, 50, 10);
+    SetWindowLongA(hWndNegative, GWL_ID, (LONG)0x80000005);
+    WindowHolder owner(CreateTopLevel(WS_POPUP, 0, 200, 100, 400, 300, NULL, "Propriétaire"));
+    HWND hWndMiddle = CreateTopLevel(WS_POPUP, 0, 250, 160, 100, 80, owner);
+    HWND hWndPopup = CreateTopLevel(WS_POPUP, 0, 260, 170, 50, 40, hWndMiddle, "Boîte");
+    WindowHolder owned(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, main.m_hWnd));
+    HWND hWndGone = CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200);
+    DestroyWindow(hWndGone);
+    // Handles are small numbers here: one with a hexadecimal letter shows its case.
+    std::list<WindowHolder> windows;
+    do
+        windows.emplace_back(CreateTopLevel(WS_POPUP, 0, 10, 20, 30, 40));
+    while (windows.size() < 64 && (ULONG_PTR)windows.back().m_hWnd % 16 < 10);
+    HWND hWndLettered = windows.back().m_hWnd;
+    const struct {
+        HWND hWnd;
+        bool bAutoFind;
+        HWND hWndShown, hWndRoot, hWndParent; // null when nothing may be shown
+        const char *pszPanel;                 // "*" for a style the system chooses
+        bool bTopmostBoxEnabled;
+    } rows[] = {
+        {topmost, true, topmost, topmost, NULL,
+         "|ZelbrantTestWindow|H|0|*|0x00000088|P|(100, 50), (400, 250)   300 × 200", true},
+        {hWndControl, false, hWndControl, top, hWndPanel,
+         "|Static|H|1001|0x58000B00|0x00000000|P|(20, 30), (95, 53)   75 × 23", false},
+        {hWndControl, true, top, top, NULL,
+         "Fenêtre d'essai|ZelbrantTestWindow|H|0|*|*|P|(100, 50), (400, 250)   300 × 200", true},
+        {offscreen, false, offscreen, offscreen, NULL,
+         "|ZelbrantTestWindow|H|0|*|*|P|(-150, -40), (-50, -10)   100 × 30", true},
+        {hWndNegative, false, hWndNegative, offscreen, offscreen,
+         "|Button|H|-2147483643|*|*|P|(-20, -5), (30, 5)   50 × 10", false},
+        {hWndPopup, true, owner, owner, NULL,
+         "Propriétaire|ZelbrantTestWindow|H|0|*|*|P|(200, 100), (600, 400)   400 × 300", true},
+        {hWndPopup, false, hWndPopup, owner, hWndMiddle,
+         "Boîte|ZelbrantTestWindow|H|0|*|*|P|(60, 70), (110, 110)   50 × 40", false},
+        {hWndLettered, true, hWndLettered, hWndLettered, NULL,
+         "|ZelbrantTestWindow|H|0|*|*|P|(10, 20), (40, 60)   30 × 40", true},
+    };
+    for (const auto &row : rows) {
+        dlg.m_bAutoFindRootParent = true;
+        dlg.UpdateWindowInfo(topmost); // every field has to change, and the check box
+        dlg.m_bAutoFindRootParent = row.bAutoFind;
+        dlg.UpdateWindowInfo(row.hWnd);
+        std::string panel = Panel(main, row.hWndShown, row.hWndParent), expected = row.pszPanel;
+        for (size_t i; (i = expected.find('*')) != std::string::npos;) // the style the system gave
+            expected.replace(i, 1, panel.substr(i, 10));
+        EXPECT_EQ(panel, expected) << row.pszPanel;
+        for (int nId = IDC_LABEL_TITLE; nId <= IDC_LABEL_RECT; nId++)
+            EXPECT_TRUE(main.IsEnabled(nId)) << nId;
+        EXPECT_TRUE(main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
+        EXPECT_EQ(main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP), row.bTopmostBoxEnabled) << row.pszPanel;
+        EXPECT_EQ(main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) && dlg.m_bSelectedOnTop, row.hWnd == topmost);
+        EXPECT_TRUE(dlg.m_hWndPointed == row.hWnd && dlg.m_hWndRoot == row.hWndRoot) << row.pszPanel;
+    }
+    // Nothing, a vanished window, the dialog, its controls and the windows it owns: an empty panel.
+    for (bool bAutoFind : {true, false})
+        for (HWND hWnd : {(HWND)NULL, hWndGone, main.m_hWnd, dlg.m_hWndInfoTitle, owned.m_hWnd}) {
+            dlg.m_bAutoFindRootParent = true;
+            dlg.UpdateWindowInfo(topmost);
+            dlg.m_bAutoFindRootParent = bAutoFind;
+            dlg.UpdateWindowInfo(hWnd);
+            EXPECT_EQ(Panel(main), "|||||||") << (void *)hWnd;
+            for (int nId : {IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_COPY_TO_CLIPBOARD, IDC_KEEP_SELECTED_ON_TOP})
+                EXPECT_FALSE(main.IsEnabled(nId)) << nId;
+            EXPECT_FALSE(main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) || dlg.m_bSelectedOnTop || dlg.m_hWndPointed ||
+                         dlg.m_hWndRoot);
+        }
+}
+
+static int s_nSetTextCount;
+static WNDPROC s_pfnEditProc;
+
+static LRESULT CALLBACK CountingEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    s_nSetTextCount += message == WM_SETTEXT;
+    return CallWindowProcA(s_pfnEditProc, hwnd, message, wParam, lParam);
+}
+
+// Only what changed is rewritten; the focus leaves a field, the topmost check
+// box or Copy for Menu when the panel empties, and only then.
+TEST(InfoPanel, ASecondUpdateRewritesOnlyWhatChangedAndTheFocusLeavesWhatTheEmptyPanelDisables)
+{
+    MainDialog main;
+    WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, NULL, "Titre"));
+    for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
+        s_pfnEditProc = (WNDPROC)SetWindowLongPtrA(main.Item(nId), GWLP_WNDPROC, (LONG_PTR)CountingEditProc);
+    main.m_dlg.UpdateWindowInfo(wnd);
+    s_nSetTextCount = 0;
+    main.m_dlg.UpdateWindowInfo(wnd);
+    EXPECT_EQ(s_nSetTextCount, 0) << "the same window a second time";
+    SetWindowPos(wnd, NULL, 120, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    main.m_dlg.UpdateWindowInfo(wnd);
+    EXPECT_EQ(s_nSetTextCount, 1) << "the same window moved";
+    EXPECT_EQ(WindowText(main.Item(IDC_INFO_RECT)), "(120, 50), (420, 250)   300 × 200");
+
+    for (int nId : {IDC_KEEP_DIALOG_ON_TOP, IDC_INFO_HANDLE, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD}) {
+        main.m_dlg.UpdateWindowInfo(wnd);
+        SetFocus(main.Item(nId));
+        main.m_dlg.UpdateWindowInfo(wnd);
+        EXPECT_EQ(GetFocus(), main.Item(nId)) << nId << " while a window is still shown";
+        main.m_dlg.UpdateWindowInfo(NULL);
+        EXPECT_EQ(GetFocus(), main.Item(nId == IDC_KEEP_DIALOG_ON_TOP ? nId : IDOK)) << nId;
+    }
+}
+
+// How a lying window answers: the length it announces, what it writes into
+// the WM_GETTEXT buffer (as much of pszWritten as fits, with or without a
+// terminator) and the count it returns; and the buffer size it was offered.
+struct TextAnswer {
+    LRESULT nAnnounced;
+    const char *pszWritten;
+    bool bTerminated;
+    LRESULT nReturned;
+    WPARAM cchOffered;
+};
+
+static LRESULT CALLBACK LyingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TextAnswer *pAnswer = (TextAnswer *)GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    if (message == WM_GETTEXTLENGTH)
+        return pAnswer->nAnnounced;
+    if (message != WM_GETTEXT)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    pAnswer->cchOffered = wParam;
+    if (pAnswer->bTerminated)
+        lstrcpynA((char *)lParam, pAnswer->pszWritten, (int)wParam);
+    else
+        memcpy((char *)lParam, pAnswer->pszWritten, std::min(strlen(pAnswer->pszWritten), (size_t)wParam));
+    return pAnswer->nReturned;
+}
+
+TEST(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnouncedAndShownCut)
+{
+    MainDialog main;
+    const char *ABC = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const WPARAM CAP = s_cchMaxWindowText + 1;
+    struct Case {
+        TextAnswer answer;
+        const char *pszText;
+        WPARAM cchOffered;
+    } cases[] = {
+        {{3, ABC, false, 1000, 0}, "ABC", 4},          // a count larger than the buffer
+        {{10, "AB", true, 8, 0}, "AB", 11},            // a count larger than the text
+        {{3, ABC, false, -1, 0}, "ABC", 4},            // -1: up to the terminator, or the buffer's end
+        {{10, "AB", true, -1, 0}, "AB", 11},           //
+        {{3, "ABC", true, -5, 0}, "", 4},              // another negative count
+        {{4, "ABCD", true, 2, 0}, "AB", 5},            // a smaller count is trusted
+        {{-7, "ABC", true, 3, 0}, "", 0},              // a negative length: nothing is asked
+        {{0x7FFFFFFF, "abc", true, 3, 0}, "abc", CAP}, // an absurd length is capped
+        {{0x7FFFFFFF, ABC, false, 0x7FFFFFFF, 0}, ABC, CAP},
+    };
+    for (Case &c : cases) {
+        WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200));
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, (LONG_PTR)&c.answer);
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, (LONG_PTR)LyingWindowProc);
+        EXPECT_EQ(QueryWindowText(wnd), c.pszText) << c.answer.nAnnounced << " announced, " << c.answer.nReturned;
+        EXPECT_EQ(c.answer.cchOffered, c.cchOffered) << c.answer.nAnnounced << " announced";
+        main.m_dlg.UpdateWindowInfo(wnd);
+        std::string panel = Panel(main, wnd);
+        EXPECT_EQ(panel.substr(0, panel.find("|H|0|")) + panel.substr(panel.rfind('|')),
+                  c.pszText + std::string("|ZelbrantTestWindow|(100, 50), (400, 250)   300 × 200"));
+    }
+}
