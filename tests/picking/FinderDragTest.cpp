@@ -1,0 +1,126 @@
+// The finder drag inside the test program: mouse messages sent to the real
+// dialog as the system delivers them, over a window left of and above it.
+#include "app/Application.h"
+#include "res/resource.h"
+#include "support/Input.h"
+#include "support/Registry.h"
+#include "support/SoundSpy.h"
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDialogAsTheUserExpects)
+{
+    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    MainDialog main;
+    ZLBR_DlgZelbrant &dlg = main.m_dlg;
+    SoundSpy spy;
+    dlg.m_bAutoFindRootParent = false;
+    SetWindowPos(main.m_hWnd, NULL, 400, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Left of and above the dialog: the capture reports negative client coordinates there.
+    HWND hWndTarget = CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 300, 200);
+    HWND hWndButton = CreateControl(hWndTarget, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
+    const RECT &rcIcon = dlg.m_rcFinderIcon;
+    auto send = [&](UINT message, POINT pt) { // pt in the dialog's client coordinates
+        SendMessageA(main.m_hWnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    auto over = [&](HWND hWnd, int dx) { // a point inside the window, in the dialog's client coordinates
+        POINT pt = CenterOf(hWnd);
+        pt.x += dx;
+        ScreenToClient(main.m_hWnd, &pt);
+        return pt;
+    };
+    auto finderIcon = [&] { return SendMessageA(main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0); };
+    auto field = [&](int nId) { return WindowText(main.Item(nId)); };
+    auto expectIdle = [&](bool bFrameOption) {
+        for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT})
+            EXPECT_TRUE(main.IsEnabled(nId)) << nId;
+        EXPECT_EQ(main.IsEnabled(IDC_DRAW_INVERTED_FRAME), bFrameOption);
+        EXPECT_FALSE(dlg.m_bTracking || GetCapture() || dlg.m_hWndFramed);
+    };
+
+    // Outside a drag, moves and releases do nothing; presses on the icon's
+    // right and bottom edges start none.
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    send(WM_LBUTTONUP, over(hWndButton, 0));
+    send(WM_LBUTTONDOWN, POINT{rcIcon.right, rcIcon.top});
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.bottom});
+    EXPECT_TRUE(!dlg.m_hWndPointed && !dlg.m_bTracking && !GetCapture());
+
+    LRESULT hIdleIcon = finderIcon();
+    send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1});
+    ASSERT_TRUE(dlg.m_bTracking) << "a press that starts no drag would let Enter open the menu";
+    EXPECT_EQ(GetCapture(), main.m_hWnd);
+    for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
+        EXPECT_FALSE(main.IsEnabled(nId)) << nId;
+    // The dialog keeps the keyboard, so that Escape and Enter still reach it
+    // (its default procedure may hand the focus on to one of its controls).
+    HWND hWndFocus = GetFocus();
+    EXPECT_TRUE((hWndFocus == main.m_hWnd || IsChild(main.m_hWnd, hWndFocus)) && IsWindowEnabled(hWndFocus));
+    EXPECT_TRUE(finderIcon() != hIdleIcon && GetCursor() == dlg.m_hFinderCursor);
+    SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0); // Enter: only the simple beep
+    EXPECT_TRUE(dlg.m_bTracking && GetCapture() == main.m_hWnd && GetFocus() == hWndFocus);
+    EXPECT_TRUE(spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
+
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    EXPECT_TRUE(dlg.m_hWndFramed == hWndButton && field(IDC_INFO_TITLE) == "Bouton");
+    send(WM_MOUSEMOVE, over(hWndTarget, 100));
+    EXPECT_TRUE(dlg.m_hWndFramed == hWndTarget && dlg.m_hWndPointed == hWndTarget);
+    send(WM_LBUTTONUP, over(hWndButton, 10));
+    expectIdle(true);
+    EXPECT_TRUE(GetFocus() == main.Item(IDOK) && dlg.m_hWndPointed == hWndButton && field(IDC_INFO_ID) == "1001");
+    EXPECT_EQ(field(IDC_INFO_RECT), "(20, 30), (95, 53)   75 × 23");
+
+    // Another window taking the capture ends the drag; the panel keeps the button.
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    SetCapture(hWndTarget);
+    ReleaseCapture();
+    expectIdle(true);
+    EXPECT_EQ(field(IDC_INFO_TITLE), "Bouton");
+
+    // Escape, and a release over the dialog itself, leave the panel empty.
+    for (bool bEscape : {true, false}) {
+        send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+        LRESULT hDraggingIcon = finderIcon();
+        send(WM_MOUSEMOVE, over(hWndButton, 0));
+        ASSERT_EQ(dlg.m_hWndFramed, hWndButton);
+        if (bEscape)
+            SendMessageA(main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        else
+            send(WM_LBUTTONUP, POINT{10, 10});
+        expectIdle(true);
+        EXPECT_NE(finderIcon(), hDraggingIcon);
+        EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && !main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
+        EXPECT_TRUE(IsWindowVisible(main.m_hWnd));
+    }
+
+    // With AutoFindRootParent no frame is drawn, the root is shown, and the
+    // frame option stays disabled after the drag.
+    dlg.m_bAutoFindRootParent = true;
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_MOUSEMOVE, over(hWndButton, 0));
+    EXPECT_TRUE(!dlg.m_hWndFramed && dlg.m_hWndRoot == hWndTarget);
+    EXPECT_EQ(field(IDC_INFO_RECT), "(20, 20), (320, 220)   300 × 200");
+    send(WM_LBUTTONUP, over(hWndButton, 0));
+    expectIdle(false);
+
+    // A window destroyed under the release point: nothing is shown.
+    dlg.m_bAutoFindRootParent = false;
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    POINT pt = over(hWndButton, 0);
+    send(WM_MOUSEMOVE, pt);
+    DestroyWindow(hWndTarget);
+    PumpMessagesFor(0);
+    send(WM_LBUTTONUP, pt);
+    expectIdle(true);
+    EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && field(IDC_INFO_HANDLE).empty());
+    EXPECT_TRUE(spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
+
+    // The close command during a drag cancels it before the dialog ends.
+    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    ASSERT_TRUE(dlg.m_bTracking);
+    SendMessageA(main.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(dlg.m_bTracking || GetCapture());
+    EXPECT_FALSE(IsWindowVisible(main.m_hWnd)); // EndDialog hides a modeless dialog
+}

@@ -1,0 +1,128 @@
+// Over random window trees of this program and of another one, FindWindowAtPoint
+// finds what a plain step-by-step search finds, and stays sound as a tree changes.
+#include "picking/HitTest.h"
+#include "support/Input.h"
+#include "support/Process.h"
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+// The plain search: below the system's top-level window, level by level, every
+// descendant in the enumeration's order, each tested in full.
+static BOOL CALLBACK PlainHitProc(HWND hwnd, LPARAM lParam)
+{
+    ChildHitSearch *pLevel = (ChildHitSearch *)lParam;
+    if (!IsWindowVisible(hwnd))
+        return TRUE;
+    RECT rc, rcHit;
+    GetWindowRect(hwnd, &rc);
+    ScreenToClient(pLevel->m_hWndCurrent, (POINT *)&rc.left); // corner by corner
+    ScreenToClient(pLevel->m_hWndCurrent, (POINT *)&rc.right);
+    IntersectRect(&rcHit, &rc, &pLevel->m_rcClip);
+    if (!PtInRect(&rcHit, pLevel->m_ptPoint))
+        return TRUE;
+    pLevel->m_hWndFound = hwnd;
+    char szClass[257] = "";
+    return GetClassNameA(hwnd, szClass, sizeof szClass) && lstrcmpiA(szClass, "Button") == 0 &&
+           (GetWindowLongA(hwnd, GWL_STYLE) & 7);
+}
+
+static HWND PlainWindowAtPoint(POINT ptScreen)
+{
+    HWND hWnd = NULL, hWndFound = GetAncestor(WindowFromPoint(ptScreen), GA_ROOT);
+    while (hWndFound) {
+        ChildHitSearch level = {ptScreen, hWnd = hWndFound, {0, 0, 1, 1}, NULL};
+        ScreenToClient(hWnd, &level.m_ptPoint);
+        GetClientRect(hWnd, &level.m_rcClip);
+        EnumChildWindows(hWnd, PlainHitProc, (LPARAM)&level);
+        hWndFound = level.m_hWndFound;
+    }
+    return hWnd;
+}
+
+static const RECT s_rcTree = {100, 100, 520, 420};
+
+// Panels nesting four levels deep holding buttons of every type, static texts
+// and edits; some hidden, disabled, laid out right to left, bordered, or
+// reaching outside their parent's client area.
+static void AddRandomChildren(HWND hWndParent, std::mt19937 &rng, int nDepth)
+{
+    for (int i = 2 + rng() % 7; i > 0; i--) {
+        static const char *const s_apszClasses[] = {"Button", "Button", "Static", "Edit", TEST_WINDOW_CLASS};
+        const char *pszClass = s_apszClasses[rng() % 5];
+        DWORD dwStyle = WS_CHILD | (rng() % 5 ? WS_VISIBLE : 0) | (rng() % 5 ? 0 : WS_DISABLED) |
+                        (rng() % 3 ? 0 : WS_BORDER) | (pszClass == s_apszClasses[0] ? rng() % 16 : 0);
+        HWND hWnd = CreateWindowExA(rng() % 6 ? 0 : WS_EX_LAYOUTRTL, pszClass, "", dwStyle, (int)(rng() % 400) - 40,
+                                    (int)(rng() % 300) - 30, 10 + rng() % 200, 10 + rng() % 150, hWndParent, NULL,
+                                    GetModuleHandleA(NULL), NULL);
+        if (pszClass == s_apszClasses[4] && nDepth < 4)
+            AddRandomChildren(hWnd, rng, nDepth + 1);
+    }
+}
+
+static HWND BuildRandomTree(unsigned nSeed)
+{
+    std::mt19937 rng(nSeed);
+    // Wine leaves the title bar of a normal window to the X window manager,
+    // but draws a tool window's itself, as Windows does every title bar.
+    HWND hWndTree =
+        CreateTopLevel(WS_POPUP | WS_VISIBLE | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
+                       WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (nSeed % 8 == 5 ? WS_EX_LAYOUTRTL : 0), s_rcTree.left,
+                       s_rcTree.top, s_rcTree.right - s_rcTree.left, s_rcTree.bottom - s_rcTree.top, NULL, "Arbre");
+    AddRandomChildren(hWndTree, rng, 0);
+    return hWndTree;
+}
+
+static BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam)
+{
+    ((std::vector<HWND> *)lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+// Started with ZELBRANT_HIT_TREE set, this test program is the other process:
+// it shows the tree of that seed until it is ended. Tree 0 keeps changing: a
+// window gains children, vanishes, or moves and changes its place in the Z order.
+static const int s_nServeTree = []() {
+    char szSeed[16];
+    if (!GetEnvironmentVariableA("ZELBRANT_HIT_TREE", szSeed, sizeof szSeed))
+        return 0;
+    unsigned nSeed = (unsigned)atoi(szSeed);
+    HWND hWndTree = BuildRandomTree(nSeed);
+    for (std::mt19937 rng(nSeed);; PumpMessagesFor(0)) {
+        if (nSeed && WaitMessage())
+            continue;
+        std::vector<HWND> windows(1, hWndTree);
+        EnumChildWindows(hWndTree, CollectWindow, (LPARAM)&windows);
+        HWND hWnd = windows[rng() % windows.size()];
+        if (hWnd != hWndTree && rng() % 2)
+            DestroyWindow(hWnd);
+        else if (hWnd != hWndTree && rng() % 2)
+            SetWindowPos(hWnd, rng() % 2 ? HWND_TOP : HWND_BOTTOM, (int)(rng() % 300) - 30, (int)(rng() % 200) - 20, 0,
+                         0, SWP_NOSIZE | SWP_NOACTIVATE);
+        else if (windows.size() < 150)
+            AddRandomChildren(hWnd, rng, 3);
+    }
+}();
+
+TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheWindowThePlainSearchGives)
+{
+    for (unsigned nSeed : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}) {
+        ChildProcess other; // trees 9, 10 and 0 are another program's
+        WindowHolder own(nSeed - 1 < 8 ? BuildRandomTree(nSeed) : NULL);
+        SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
+        ASSERT_TRUE(own.m_hWnd || (other.Start(BinPath(L"zelbrant_tests.exe")) &&
+                                   other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000)));
+        SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
+        std::mt19937 rng(nSeed);
+        for (int i = 0; i < 100; i++) {
+            POINT pt = {s_rcTree.left - 10 + (int)(rng() % 440), s_rcTree.top - 10 + (int)(rng() % 340)};
+            HWND hWnd = FindWindowAtPoint(pt.x, pt.y);
+            if (nSeed == 0) // the tree changes during the search: the answer stays in its top-level window
+                ASSERT_TRUE(!IsWindow(hWnd) || GetAncestor(hWnd, GA_ROOT) == GetAncestor(WindowFromPoint(pt), GA_ROOT));
+            else
+                ASSERT_EQ(hWnd, PlainWindowAtPoint(pt)) << "tree " << nSeed << " at " << pt.x << ", " << pt.y;
+        }
+    }
+}
