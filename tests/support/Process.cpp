@@ -1,6 +1,8 @@
 // Child processes, folders and message boxes for tests.
 #include "support/Process.h"
 
+#include "support/Input.h"
+#include "support/Registry.h"
 #include "support/TestWindows.h"
 
 std::wstring BinPath(const wchar_t *pszName)
@@ -138,4 +140,34 @@ std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwne
     if (phWndOwner)
         *phWndOwner = s_hWndBoxOwner;
     return s_strBoxText;
+}
+
+std::string SetUrlHandler(const std::string &command)
+{
+    const char *const apszKeys[] = {"Software\\Classes\\http\\shell\\open\\command",
+                                    "Software\\Classes\\https\\shell\\open\\command"};
+    char szPrevious[1024] = "";
+    DWORD cb = sizeof szPrevious;
+    RegGetValueA(HKEY_LOCAL_MACHINE, apszKeys[0], NULL, RRF_RT_REG_SZ, NULL, szPrevious, &cb);
+    for (const char *pszKey : apszKeys)
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, pszKey, NULL, REG_SZ, command.c_str(), (DWORD)command.size() + 1);
+    return szPrevious;
+}
+
+std::string OpenedBy(const std::function<void()> &action)
+{
+    std::wstring recorder = BinPath(L"url_recorder.exe");
+    std::string previous = SetUrlHandler("\"" + std::string(recorder.begin(), recorder.end()) + "\" %1");
+    DeleteRegistryKey("Software\\ZelbrantTests");
+    action();
+    char szOpened[4096] = "";
+    DWORD cb = 0;
+    WaitUntil(
+        [&] {
+            return !RegGetValueA(HKEY_CURRENT_USER, "Software\\ZelbrantTests", "OpenedAddress", RRF_RT_REG_SZ, NULL,
+                                 szOpened, &(cb = sizeof szOpened));
+        },
+        5000);
+    SetUrlHandler(previous);
+    return szOpened;
 }

@@ -36,3 +36,10 @@ std::string DismissMessageBox(HWND hWndBox);
 // waits for it; returns what DismissMessageBox reads from it (empty when none
 // showed), and its owner.
 std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwner = NULL);
+
+// Makes the command the prefix's handler of http and https addresses (Wine
+// reads it from the machine's classes only); returns the one it replaces.
+std::string SetUrlHandler(const std::string &command);
+// The address that the action has the shell open, as url_recorder.exe, made
+// the handler for the time in place of a real browser, records it; or "".
+std::string OpenedBy(const std::function<void()> &action);

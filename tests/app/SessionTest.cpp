@@ -1,0 +1,188 @@
+// One session of the real Zelbrant.exe, driven by real mouse and keys as a
+// user would: picking a window of the test program left of and above the
+// dialog, help, the popup menu's entries, and a second start.
+#include "app/Application.h"
+#include "res/resource.h"
+#include "support/Input.h"
+#include "support/Process.h"
+#include "support/Registry.h"
+#include "support/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+static HWND ShownMenu()
+{
+    HWND hWnd = FindWindowA("#32768", NULL);
+    return IsWindowVisible(hWnd) ? hWnd : NULL;
+}
+
+// Enter on the Menu button opens the menu, and the entry's key chooses.
+static void Choose(WORD wVk)
+{
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu() != NULL; }, 10000));
+    PressKey(wVk);
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu() == NULL; }, 10000));
+}
+
+TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndComesBack)
+{
+    const std::string key = theApplication.m_strRegistryKey, page = "https://zelbrant.example.org/";
+    DeleteRegistryKey(key);
+    DWORD dwOff = 0;
+    WriteRawValue(key, "AutoFindRootParent", REG_DWORD, &dwOff, 4);
+    StoreDialogPlacement(450, 350, 500, 350);
+    char szDesktop[MAX_PATH];
+    ASSERT_EQ(SHGetFolderPathA(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_CURRENT, szDesktop), S_OK);
+    // Wine shows a link to the host's home as a reparse point: never write there.
+    ASSERT_FALSE(GetFileAttributesA(szDesktop) & FILE_ATTRIBUTE_REPARSE_POINT) << szDesktop;
+    const std::string link = std::string(szDesktop) + "\\Zelbrant.lnk";
+    DeleteFileA(link.c_str());
+    ChildProcess zelbrant;
+    HWND hWndDialog = NULL;
+    ASSERT_TRUE(zelbrant.Start(BinPath(L"Zelbrant.exe")) &&
+                (hWndDialog = zelbrant.WaitForWindow("#32770", "Zelbrant", 15000)));
+    RECT rcDialog, rcMenu;
+    GetWindowRect(hWndDialog, &rcDialog);
+    ASSERT_TRUE(rcDialog.left == 450 && rcDialog.top == 350) << "the dialog opens where it was saved";
+    auto control = [&](int nId) { return GetDlgItem(hWndDialog, nId); };
+    auto isEnabled = [&](int nId) { return IsWindowEnabled(control(nId)) != FALSE; };
+    auto field = [&](int nId) { return WindowText(control(nId)); };
+
+    // F1 on Menu and on the options that Tab walks to, and the context-help command.
+    SetForegroundWindow(hWndDialog);
+    GUITHREADINFO gti = {};
+    gti.cbSize = sizeof gti;
+    for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT}) {
+        GetGUIThreadInfo(zelbrant.m_pi.dwThreadId, &gti);
+        EXPECT_EQ(GetDlgCtrlID(gti.hwndFocus), nId);
+        EXPECT_EQ(OpenedBy([] { PressKey(VK_F1); }), page) << "F1 on control " << nId;
+        PressKey(VK_TAB);
+    }
+    EXPECT_EQ(OpenedBy([&] { PostMessageA(hWndDialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }), page);
+    // A handler that cannot start: one message box, owned by the dialog; then F1 works as before.
+    std::string previous = SetUrlHandler("\"C:\\nulle-part\\navigateur.exe\" %1");
+    PressKey(VK_F1);
+    HWND hWndBox = zelbrant.WaitForWindow("#32770", NULL, 5000, hWndDialog);
+    SetUrlHandler(previous);
+    std::string text = DismissMessageBox(hWndBox);
+    EXPECT_EQ(text.substr(text.find('|') + 1), page + "\n\nImpossible d'ouvrir l'adresse de ce site Web.");
+    EXPECT_EQ(OpenedBy([] { PressKey(VK_F1); }), page);
+
+    // A static text, which a hit-test passes through and which does not repaint under the pointer.
+    WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 340, 240, NULL, "Cible"));
+    HWND hWndLabel = CreateControl(target, "STATIC", WS_VISIBLE, 20, 30, 75, 23, 1001, "Étiquette");
+    const POINT aptBand[] = {{40, 50}, {112, 70}, {114, 72}}, aptOff[] = {{43, 53}, {39, 50}, {115, 73}};
+    auto pixels = [](const POINT *ppt) { // three screen pixels, as a user sees them
+        HDC hdc = GetDC(NULL);
+        std::vector<COLORREF> colours = {GetPixel(hdc, ppt[0].x, ppt[0].y), GetPixel(hdc, ppt[1].x, ppt[1].y),
+                                         GetPixel(hdc, ppt[2].x, ppt[2].y)};
+        ReleaseDC(NULL, hdc);
+        return colours;
+    };
+    PumpMessagesFor(200);
+    const std::vector<COLORREF> band = pixels(aptBand), off = pixels(aptOff);
+    // Presses on the target icon and drags to the text until the panel shows hWndShown.
+    auto dragToLabel = [&](HWND hWndShown) {
+        RECT rcIcon;
+        GetWindowRect(control(IDC_FINDER_ICON), &rcIcon);
+        ASSERT_TRUE(MovePointerTo(POINT{rcIcon.left + 4, rcIcon.top + 4}));
+        PressLeftButton();
+        ASSERT_TRUE(MovePointerAlong(CenterOf(hWndLabel)));
+        ASSERT_TRUE(WaitUntil([&] { return ShowsHandle(field(IDC_INFO_HANDLE), hWndShown); }, 10000));
+        for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
+            EXPECT_FALSE(isEnabled(nId)) << nId;
+    };
+    auto release = [&] {
+        ReleaseLeftButton();
+        ASSERT_TRUE(WaitUntil([&] { return isEnabled(IDOK); }, 10000));
+    };
+
+    // The text is outlined inside its edge during the drag; once released the screen is as before.
+    dragToLabel(hWndLabel);
+    std::vector<COLORREF> during = pixels(aptBand);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(during[i], band[i] ^ 0xFFFFFF) << i;
+    EXPECT_EQ(pixels(aptOff), off);
+    release();
+    EXPECT_TRUE(pixels(aptBand) == band && pixels(aptOff) == off);
+    EXPECT_EQ(field(IDC_INFO_TITLE) + "|" + field(IDC_INFO_CLASS) + "|" + field(IDC_INFO_ID) + "|" +
+                  field(IDC_INFO_STYLE) + "|" + field(IDC_INFO_EXSTYLE) + "|" + field(IDC_INFO_RECT),
+              "Étiquette|Static|1001|0x50000000|0x00000000|(20, 30), (95, 53)   75 × 23");
+    EXPECT_TRUE(ShowsHandle(field(IDC_INFO_PARENT), target));
+    EXPECT_FALSE(isEnabled(IDC_KEEP_SELECTED_ON_TOP)); // a child cannot be topmost
+    EXPECT_TRUE(isEnabled(IDC_COPY_TO_CLIPBOARD) && isEnabled(IDC_DRAW_INVERTED_FRAME));
+
+    // With AutoFindRootParent the root is shown and nothing is drawn; the
+    // frame option stays disabled after the drag. The topmost check box then
+    // makes the root topmost.
+    SendMessageA(control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
+    EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
+    dragToLabel(target);
+    EXPECT_EQ(pixels(aptBand), band);
+    release();
+    EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
+    EXPECT_EQ(field(IDC_INFO_TITLE) + "|" + field(IDC_INFO_PARENT) + "|" + field(IDC_INFO_RECT),
+              "Cible|0x00000000|(20, 20), (360, 260)   340 × 240");
+    SendMessageA(control(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
+    EXPECT_TRUE(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // A click turns the first option off, a click on Menu opens the menu at the button's centre.
+    SetWindowPos(hWndDialog, NULL, 420, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(hWndDialog, &rcDialog);
+    POINT ptMenuButton = CenterOf(control(IDOK));
+    for (POINT pt : {CenterOf(control(IDC_KEEP_DIALOG_ON_TOP)), ptMenuButton}) {
+        ASSERT_TRUE(MovePointerTo(pt));
+        PressLeftButton();
+        ReleaseLeftButton();
+    }
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu() != NULL; }, 10000));
+    GetWindowRect(ShownMenu(), &rcMenu);
+    EXPECT_TRUE(rcMenu.left == ptMenuButton.x && rcMenu.top == ptMenuButton.y) << rcMenu;
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([] { return ShownMenu() == NULL; }, 10000));
+    Choose('U'); // "Fermer ce Menu"
+    EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop"}), "? ");
+    Choose('E'); // the program saves once the menu has gone: the options last
+    WaitUntil([&] { return StoredDwords(key, {"DrawInvertedFrame"}) != "? "; }, 5000);
+    std::string place = std::to_string(rcDialog.left) + " " + std::to_string(rcDialog.top) + " " +
+                        std::to_string(rcDialog.right - rcDialog.left) + " " +
+                        std::to_string(rcDialog.bottom - rcDialog.top) + " ";
+    EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), "0 1 1 ");
+    EXPECT_EQ(StoredDwords(key + "\\MainWindow", {"X", "Y", "CX", "CY"}), place);
+    EXPECT_EQ(StoredDwords(key + "\\MainWindow\\MonitorRectangle(0,0," + std::to_string(GetSystemMetrics(SM_CXSCREEN)) +
+                               "," + std::to_string(GetSystemMetrics(SM_CYSCREEN)) + ")",
+                           {"X", "Y", "CX", "CY"}),
+              place);
+    Choose('B'); // the shortcut is written after the menu has closed
+    EXPECT_TRUE(WaitUntil([&] { return DeleteFileA(link.c_str()) != FALSE; }, 10000));
+    // The About box opens centred over the dialog, owned by it.
+    Choose('D');
+    HWND hWndAbout = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return GetWindow(hWndAbout = GetForegroundWindow(), GW_OWNER) == hWndDialog; }, 10000));
+    POINT ptAbout = CenterOf(hWndAbout), ptDialog = CenterOf(hWndDialog);
+    EXPECT_LE(abs(ptAbout.x - ptDialog.x) + abs(ptAbout.y - ptDialog.y), 2);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(hWndAbout); }, 10000));
+    Choose('R');
+    EXPECT_EQ(zelbrant.WaitForExit(10000), 0u);
+
+    // Started again, it comes back where it was saved, with the saved options;
+    // closed during a drag, it ends with 0 and leaves no frame on the screen.
+    ChildProcess again;
+    ASSERT_TRUE(again.Start(BinPath(L"Zelbrant.exe")) &&
+                (hWndDialog = again.WaitForWindow("#32770", "Zelbrant", 15000)));
+    RECT rcAgain;
+    GetWindowRect(hWndDialog, &rcAgain);
+    EXPECT_EQ(rcAgain, rcDialog);
+    EXPECT_FALSE(IsDlgButtonChecked(hWndDialog, IDC_KEEP_DIALOG_ON_TOP));
+    SendMessageA(control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
+    dragToLabel(hWndLabel);
+    EXPECT_NE(pixels(aptBand), band);
+    PostMessageA(hWndDialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(again.WaitForExit(5000), 0u);
+    ReleaseLeftButton();
+    EXPECT_TRUE(pixels(aptBand) == band && pixels(aptOff) == off);
+}
