@@ -66,12 +66,14 @@ static HWND BuildRandomTree(unsigned nSeed)
 {
     std::mt19937 rng(nSeed);
     // Wine leaves the title bar of a normal window to the X window manager,
-    // but draws a tool window's itself, as Windows does every title bar.
+    // but draws a tool window's itself, as Windows does every title bar. The
+    // tree shows once whole, so that another process sees it so.
     HWND hWndTree =
-        CreateTopLevel(WS_POPUP | WS_VISIBLE | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
+        CreateTopLevel(WS_POPUP | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
                        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (nSeed % 8 == 5 ? WS_EX_LAYOUTRTL : 0), s_rcTree.left,
                        s_rcTree.top, s_rcTree.right - s_rcTree.left, s_rcTree.bottom - s_rcTree.top, NULL, "Arbre");
     AddRandomChildren(hWndTree, rng, 0);
+    ShowWindow(hWndTree, SW_SHOWNOACTIVATE);
     return hWndTree;
 }
 
