@@ -3,10 +3,7 @@
 // dialog, help, the popup menu's entries, and a second start.
 #include "app/Application.h"
 #include "res/resource.h"
-#include "support/Input.h"
-#include "support/Process.h"
-#include "support/Registry.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +87,7 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
         GetWindowRect(control(IDC_FINDER_ICON), &rcIcon);
         ASSERT_TRUE(MovePointerTo(POINT{rcIcon.left + 4, rcIcon.top + 4}));
         PressLeftButton();
-        ASSERT_TRUE(MovePointerAlong(CenterOf(hWndLabel)));
+        ASSERT_TRUE(MovePointerTo(CenterOf(hWndLabel)));
         ASSERT_TRUE(WaitUntil([&] { return ShowsHandle(field(IDC_INFO_HANDLE), hWndShown); }, 10000));
         for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
             EXPECT_FALSE(isEnabled(nId)) << nId;

@@ -2,8 +2,7 @@
 // modules and working folders prepared for the case, and the real program
 // started from copies whose resources were changed, with their messages.
 #include "app/Application.h"
-#include "support/Process.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,7 @@
 // and the release of the dialog's icons.
 #include "app/Application.h"
 #include "res/resource.h"
-#include "support/Process.h"
-#include "support/Registry.h"
-#include "support/SoundSpy.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
@@ -118,22 +115,20 @@ static bool IconExists(LRESULT hIcon)
 
 TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedPlaceAndDestroysItsIcons)
 {
-    const int rows[][7] = {// stored (-1: nothing), then topmost and the frame option checked and enabled
-                           {-1, -1, -1, 1, 1, 0, 0},
-                           {-1, 0, 1, 1, 0, 1, 1},
-                           {0, 1, 1, 0, 1, 0, 0}};
-    for (const int *row : rows) {
+    const struct {
+        int anStored[3]; // KeepDialogOnTop, AutoFindRootParent, DrawInvertedFrame; -1: nothing
+        const char *pszControls;
+    } rows[] = {{{-1, -1, -1}, "+x +x -"}, {{-1, 0, 1}, "+x + +x"}, {{0, 1, 1}, "+ +x -"}};
+    for (const auto &row : rows) {
         DeleteRegistryKey(theApplication.m_strRegistryKey);
         const char *apszNames[] = {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"};
         for (int i = 0; i < 3; i++)
-            if (row[i] >= 0)
-                WriteRawValue(theApplication.m_strRegistryKey, apszNames[i], REG_DWORD, &row[i], 4);
+            if (row.anStored[i] >= 0)
+                WriteRawValue(theApplication.m_strRegistryKey, apszNames[i], REG_DWORD, &row.anStored[i], 4);
         MainDialog dialog;
-        EXPECT_EQ(IsTopmost(dialog.m_hWnd), row[3] != 0);
-        EXPECT_EQ(dialog.IsChecked(IDC_KEEP_DIALOG_ON_TOP), row[3] != 0);
-        EXPECT_EQ(dialog.IsChecked(IDC_AUTO_FIND_ROOT_PARENT), row[4] != 0);
-        EXPECT_EQ(dialog.IsChecked(IDC_DRAW_INVERTED_FRAME), row[5] != 0);
-        EXPECT_EQ(dialog.IsEnabled(IDC_DRAW_INVERTED_FRAME), row[6] != 0);
+        EXPECT_EQ(dialog.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME}),
+                  row.pszControls);
+        EXPECT_EQ(IsTopmost(dialog.m_hWnd), row.pszControls[1] == 'x');
         EXPECT_TRUE(dialog.m_dlg.m_bDrawInvertedFrame);
     }
     // A saved place with its copy for the monitor is where the dialog opens.
@@ -145,8 +140,8 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
     EXPECT_EQ(GetFocus(), dialog.Item(IDOK));
     for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
         EXPECT_EQ(GetWindowTextLengthA(dialog.Item(nId)), 0) << nId;
-    for (int nId : {IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD})
-        EXPECT_FALSE(dialog.IsEnabled(nId)) << nId;
+    EXPECT_EQ(dialog.Controls({IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD}),
+              "- - - -");
     // The finder icon's rectangle is kept in the dialog's client coordinates
     // (as the template made it: the icon, once set, may resize the control).
     GetWindowRect(dialog.Item(IDC_FINDER_ICON), &rcIcon);
@@ -183,10 +178,15 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
     MainDialog main;
     ZLBR_DlgZelbrant &dlg = main.m_dlg;
     SoundSpy spy;
-    auto click = [&](int nId) { SendMessageA(main.Item(nId), BM_CLICK, 0, 0); };
     WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
     HWND hWndButton = CreateControl(target, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
     dlg.UpdateWindowInfo(hWndButton); // shown as its root while AutoFindRootParent is on
+    // The three options, the dialog topmost or not, and the panel's title and rectangle.
+    auto state = [&] {
+        return main.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME}) +
+               (IsTopmost(main.m_hWnd) ? " T " : " - ") + WindowText(dlg.m_hWndInfoTitle) + "|" +
+               WindowText(dlg.m_hWndInfoRect) + " " + std::to_string(dlg.m_bDrawInvertedFrame);
+    };
     // A notification other than a click, Enter on a check box and Escape
     // without a drag change nothing, but Enter brings the focus to Menu.
     for (WORD wId :
@@ -196,30 +196,28 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
     SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(GetFocus(), main.Item(IDOK));
     SendMessageA(main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(IsWindowVisible(main.m_hWnd) && !IsTopmost(target) && WindowText(dlg.m_hWndInfoTitle).empty());
-    EXPECT_TRUE(dlg.m_bKeepDialogOnTop && dlg.m_bAutoFindRootParent && dlg.m_bDrawInvertedFrame &&
-                spy.m_sounds.empty());
-
-    click(IDC_KEEP_DIALOG_ON_TOP);
-    EXPECT_FALSE(dlg.m_bKeepDialogOnTop || IsTopmost(main.m_hWnd));
-    EXPECT_TRUE(spy.m_dwLastFlags == (SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) &&
-                spy.m_hLastModule == theApplication.m_hInstance);
-    click(IDC_KEEP_DIALOG_ON_TOP);
-    EXPECT_TRUE(IsTopmost(main.m_hWnd));
+    EXPECT_TRUE(IsWindowVisible(main.m_hWnd) && !IsTopmost(target) && spy.m_sounds.empty());
+    const char *const ROOT = "|(700, 200), (1000, 400)   300 × 200 1", *const BUTTON =
+                                                                           "Bouton|(20, 30), (95, 53)   75 × 23 1";
+    EXPECT_EQ(state(), std::string("+x +x - T ") + ROOT);
     // The panel switches between the button and its root; the frame option
     // shows its kept value only while the root is not searched.
-    click(IDC_AUTO_FIND_ROOT_PARENT);
-    EXPECT_TRUE(main.IsEnabled(IDC_DRAW_INVERTED_FRAME) && main.IsChecked(IDC_DRAW_INVERTED_FRAME));
-    EXPECT_EQ(WindowText(dlg.m_hWndInfoTitle), "Bouton");
-    click(IDC_DRAW_INVERTED_FRAME);
-    EXPECT_FALSE(dlg.m_bDrawInvertedFrame);
-    click(IDC_DRAW_INVERTED_FRAME);
-    click(IDC_AUTO_FIND_ROOT_PARENT);
-    EXPECT_FALSE(main.IsEnabled(IDC_DRAW_INVERTED_FRAME) || main.IsChecked(IDC_DRAW_INVERTED_FRAME));
-    EXPECT_TRUE(dlg.m_bDrawInvertedFrame);
-    EXPECT_EQ(WindowText(dlg.m_hWndInfoRect), "(700, 200), (1000, 400)   300 × 200");
+    const std::pair<int, std::string> clicks[] = {
+        {IDC_KEEP_DIALOG_ON_TOP, std::string("+ +x - - ") + ROOT},
+        {IDC_KEEP_DIALOG_ON_TOP, std::string("+x +x - T ") + ROOT},
+        {IDC_AUTO_FIND_ROOT_PARENT, std::string("+x + +x T ") + BUTTON},
+        {IDC_DRAW_INVERTED_FRAME, std::string("+x + + T Bouton|(20, 30), (95, 53)   75 × 23 0")},
+        {IDC_DRAW_INVERTED_FRAME, std::string("+x + +x T ") + BUTTON},
+        {IDC_AUTO_FIND_ROOT_PARENT, std::string("+x +x - T ") + ROOT},
+    };
+    for (const auto &click : clicks) {
+        SendMessageA(main.Item(click.first), BM_CLICK, 0, 0);
+        EXPECT_EQ(state(), click.second) << click.first;
+    }
     EXPECT_EQ(spy.m_sounds, (std::vector<UINT>{IDW_OPTION_OFF, IDW_OPTION_ON, IDW_OPTION_OFF, IDW_OPTION_OFF,
                                                IDW_OPTION_ON, IDW_OPTION_ON}));
+    EXPECT_TRUE(spy.m_dwLastFlags == (SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) &&
+                spy.m_hLastModule == theApplication.m_hInstance);
 
     // The topmost check box, after what happens to the shown window since it was shown.
     WindowHolder owner(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 650, 150, 100, 100));
@@ -234,18 +232,18 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
         spy.m_sounds.clear();
         WindowHolder shown(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
         dlg.UpdateWindowInfo(shown);
-        ASSERT_TRUE(main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP) && !main.IsChecked(IDC_KEEP_SELECTED_ON_TOP));
+        ASSERT_EQ(main.Controls({IDC_KEEP_SELECTED_ON_TOP}), "+");
         row.second(shown);
         SetFocus(main.Item(IDC_KEEP_SELECTED_ON_TOP));
-        click(IDC_KEEP_SELECTED_ON_TOP);
+        SendMessageA(main.Item(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
         bool bDone = row.first[0] == 't';
         EXPECT_EQ(IsWindow(shown) && IsTopmost(shown), bDone) << row.first;
-        EXPECT_EQ(main.IsChecked(IDC_KEEP_SELECTED_ON_TOP) && main.IsEnabled(IDC_KEEP_SELECTED_ON_TOP), bDone);
+        EXPECT_EQ(main.Controls({IDC_KEEP_SELECTED_ON_TOP}), bDone ? "+x" : "-") << row.first;
         EXPECT_EQ(!WindowText(dlg.m_hWndInfoHandle).empty() && dlg.m_hWndPointed, bDone) << row.first;
         EXPECT_EQ(GetFocus(), main.Item(bDone ? IDC_KEEP_SELECTED_ON_TOP : IDOK)) << row.first;
         if (bDone) {
-            click(IDC_KEEP_SELECTED_ON_TOP);
-            EXPECT_FALSE(IsTopmost(shown) || main.IsChecked(IDC_KEEP_SELECTED_ON_TOP));
+            SendMessageA(main.Item(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
+            EXPECT_TRUE(!IsTopmost(shown) && main.Controls({IDC_KEEP_SELECTED_ON_TOP}) == "+");
         }
         EXPECT_EQ(spy.m_sounds,
                   (bDone ? std::vector<UINT>{IDW_OPTION_ON, IDW_OPTION_OFF} : std::vector<UINT>{IDW_FAILURE}));

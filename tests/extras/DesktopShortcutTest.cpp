@@ -4,8 +4,7 @@
 #include "app/Application.h"
 #include "extras/DesktopShortcut.h"
 #include "res/resource.h"
-#include "support/Process.h"
-#include "support/SoundSpy.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

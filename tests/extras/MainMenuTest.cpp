@@ -3,12 +3,10 @@
 // and the About box run modal loops of their own, in which a timer acts.
 #include "app/Application.h"
 #include "res/resource.h"
-#include "support/Process.h"
-#include "support/Registry.h"
-#include "support/SoundSpy.h"
-#include "support/TestWindows.h"
 
 #include <commctrl.h>
+#include "support/Support.h"
+
 #include <gtest/gtest.h>
 
 static const char s_szCollaboratorSite[] = "https://lucien-arbour.example.net/";

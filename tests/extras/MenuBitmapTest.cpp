@@ -4,6 +4,7 @@
 #include "extras/MenuBitmap.h"
 #include "extras/PixelBuffer.h"
 #include "res/resource.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,7 @@
 // dialog as the system delivers them, over a window left of and above it.
 #include "app/Application.h"
 #include "res/resource.h"
-#include "support/Input.h"
-#include "support/Registry.h"
-#include "support/SoundSpy.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +27,17 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDia
         ScreenToClient(main.m_hWnd, &pt);
         return pt;
     };
-    auto finderIcon = [&] { return SendMessageA(main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0); };
-    auto field = [&](int nId) { return WindowText(main.Item(nId)); };
-    auto expectIdle = [&](bool bFrameOption) {
-        for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT})
-            EXPECT_TRUE(main.IsEnabled(nId)) << nId;
-        EXPECT_EQ(main.IsEnabled(IDC_DRAW_INVERTED_FRAME), bFrameOption);
-        EXPECT_FALSE(dlg.m_bTracking || GetCapture() || dlg.m_hWndFramed);
+    const POINT ptIcon = {rcIcon.left, rcIcon.top};
+    auto name = [&](HWND hWnd) { return hWnd == hWndButton ? "button" : hWnd == hWndTarget ? "target" : "-"; };
+    // Drag or not, the capture, the framed and pointed windows, the panel's
+    // title, and Menu, the three options and Copy.
+    auto state = [&] {
+        return std::string(dlg.m_bTracking ? "drag " : "idle ") + (GetCapture() == main.m_hWnd ? "captured " : "") +
+               name(dlg.m_hWndFramed) + " " + name(dlg.m_hWndPointed) + " " + WindowText(dlg.m_hWndInfoTitle) + " " +
+               main.Controls({IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME,
+                              IDC_COPY_TO_CLIPBOARD});
     };
+    auto finderIcon = [&] { return SendMessageA(main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0); };
 
     // Outside a drag, moves and releases do nothing; presses on the icon's
     // right and bottom edges start none.
@@ -45,80 +45,68 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDia
     send(WM_LBUTTONUP, over(hWndButton, 0));
     send(WM_LBUTTONDOWN, POINT{rcIcon.right, rcIcon.top});
     send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.bottom});
-    EXPECT_TRUE(!dlg.m_hWndPointed && !dlg.m_bTracking && !GetCapture());
-
+    EXPECT_EQ(state(), "idle - -  + +x +x - -");
     LRESULT hIdleIcon = finderIcon();
-    send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1});
-    ASSERT_TRUE(dlg.m_bTracking) << "a press that starts no drag would let Enter open the menu";
-    EXPECT_EQ(GetCapture(), main.m_hWnd);
-    for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
-        EXPECT_FALSE(main.IsEnabled(nId)) << nId;
+    send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1}); // a double-click starts one too
+    EXPECT_EQ(state(), "drag captured - -  - -x -x - -");
     // The dialog keeps the keyboard, so that Escape and Enter still reach it
     // (its default procedure may hand the focus on to one of its controls).
     HWND hWndFocus = GetFocus();
     EXPECT_TRUE((hWndFocus == main.m_hWnd || IsChild(main.m_hWnd, hWndFocus)) && IsWindowEnabled(hWndFocus));
     EXPECT_TRUE(finderIcon() != hIdleIcon && GetCursor() == dlg.m_hFinderCursor);
     SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0); // Enter: only the simple beep
-    EXPECT_TRUE(dlg.m_bTracking && GetCapture() == main.m_hWnd && GetFocus() == hWndFocus);
-    EXPECT_TRUE(spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
-
+    EXPECT_TRUE(GetFocus() == hWndFocus && spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
     send(WM_MOUSEMOVE, over(hWndButton, 0));
-    EXPECT_TRUE(dlg.m_hWndFramed == hWndButton && field(IDC_INFO_TITLE) == "Bouton");
+    EXPECT_EQ(state(), "drag captured button button Bouton - -x -x - +");
     send(WM_MOUSEMOVE, over(hWndTarget, 100));
-    EXPECT_TRUE(dlg.m_hWndFramed == hWndTarget && dlg.m_hWndPointed == hWndTarget);
+    EXPECT_EQ(state(), "drag captured target target  - -x -x - +");
     send(WM_LBUTTONUP, over(hWndButton, 10));
-    expectIdle(true);
-    EXPECT_TRUE(GetFocus() == main.Item(IDOK) && dlg.m_hWndPointed == hWndButton && field(IDC_INFO_ID) == "1001");
-    EXPECT_EQ(field(IDC_INFO_RECT), "(20, 30), (95, 53)   75 × 23");
+    EXPECT_EQ(state(), "idle - button Bouton + +x +x + +");
+    EXPECT_EQ(GetFocus(), main.Item(IDOK));
+    EXPECT_EQ(WindowText(dlg.m_hWndInfoId) + " " + WindowText(dlg.m_hWndInfoRect), "1001 (20, 30), (95, 53)   75 × 23");
 
     // Another window taking the capture ends the drag; the panel keeps the button.
-    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_LBUTTONDOWN, ptIcon);
     send(WM_MOUSEMOVE, over(hWndButton, 0));
     SetCapture(hWndTarget);
     ReleaseCapture();
-    expectIdle(true);
-    EXPECT_EQ(field(IDC_INFO_TITLE), "Bouton");
-
+    EXPECT_EQ(state(), "idle - button Bouton + +x +x + +");
     // Escape, and a release over the dialog itself, leave the panel empty.
     for (bool bEscape : {true, false}) {
-        send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+        send(WM_LBUTTONDOWN, ptIcon);
         LRESULT hDraggingIcon = finderIcon();
         send(WM_MOUSEMOVE, over(hWndButton, 0));
-        ASSERT_EQ(dlg.m_hWndFramed, hWndButton);
+        EXPECT_EQ(state(), "drag captured button button Bouton - -x -x - +");
         if (bEscape)
             SendMessageA(main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
         else
             send(WM_LBUTTONUP, POINT{10, 10});
-        expectIdle(true);
-        EXPECT_NE(finderIcon(), hDraggingIcon);
-        EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && !main.IsEnabled(IDC_COPY_TO_CLIPBOARD));
-        EXPECT_TRUE(IsWindowVisible(main.m_hWnd));
+        EXPECT_EQ(state(), "idle - -  + +x +x + -") << bEscape;
+        EXPECT_TRUE(finderIcon() != hDraggingIcon && IsWindowVisible(main.m_hWnd));
     }
-
     // With AutoFindRootParent no frame is drawn, the root is shown, and the
     // frame option stays disabled after the drag.
     dlg.m_bAutoFindRootParent = true;
-    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_LBUTTONDOWN, ptIcon);
     send(WM_MOUSEMOVE, over(hWndButton, 0));
-    EXPECT_TRUE(!dlg.m_hWndFramed && dlg.m_hWndRoot == hWndTarget);
-    EXPECT_EQ(field(IDC_INFO_RECT), "(20, 20), (320, 220)   300 × 200");
+    EXPECT_EQ(state(), "drag captured - button  - -x -x - +");
+    EXPECT_TRUE(dlg.m_hWndRoot == hWndTarget && WindowText(dlg.m_hWndInfoRect) == "(20, 20), (320, 220)   300 × 200");
     send(WM_LBUTTONUP, over(hWndButton, 0));
-    expectIdle(false);
+    EXPECT_EQ(state(), "idle - button  + +x +x - +");
 
     // A window destroyed under the release point: nothing is shown.
     dlg.m_bAutoFindRootParent = false;
-    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_LBUTTONDOWN, ptIcon);
     POINT pt = over(hWndButton, 0);
     send(WM_MOUSEMOVE, pt);
     DestroyWindow(hWndTarget);
     PumpMessagesFor(0);
     send(WM_LBUTTONUP, pt);
-    expectIdle(true);
-    EXPECT_TRUE(!dlg.m_hWndPointed && field(IDC_INFO_TITLE).empty() && field(IDC_INFO_HANDLE).empty());
+    EXPECT_EQ(state() + WindowText(dlg.m_hWndInfoHandle), "idle - -  + +x +x + -");
     EXPECT_TRUE(spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
 
     // The close command during a drag cancels it before the dialog ends.
-    send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.top});
+    send(WM_LBUTTONDOWN, ptIcon);
     ASSERT_TRUE(dlg.m_bTracking);
     SendMessageA(main.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(dlg.m_bTracking || GetCapture());

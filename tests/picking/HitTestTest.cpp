@@ -1,9 +1,7 @@
 // Over random window trees of this program and of another one, FindWindowAtPoint
 // finds what a plain step-by-step search finds, and stays sound as a tree changes.
 #include "picking/HitTest.h"
-#include "support/Input.h"
-#include "support/Process.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

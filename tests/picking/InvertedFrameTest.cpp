@@ -2,8 +2,7 @@
 // geometry of the band for top-level windows and controls, and the refusals
 // of the frame operations.
 #include "picking/InvertedFrame.h"
-#include "support/Input.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // cursor at each size the program asks for; the sounds; the private font.
 #include "app/Application.h"
 #include "res/resource.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 #include <mmsystem.h>

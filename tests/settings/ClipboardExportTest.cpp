@@ -2,8 +2,7 @@
 // the labels as the dialog shows them at the time of the copy.
 #include "res/resource.h"
 #include "settings/ClipboardExport.h"
-#include "support/SoundSpy.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,7 @@
 #include "settings/Placement.h"
 #include "settings/PlacementGeometry.h"
 #include "settings/RegistryStore.h"
-#include "support/Registry.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 #include <gtest/gtest.h>
 

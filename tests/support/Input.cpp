@@ -1,9 +1,5 @@
 // Mouse and keyboard input through SendInput, and message pumping for tests.
-#include "support/Input.h"
-
-#include <stdlib.h>
-
-#include <algorithm>
+#include "support/Support.h"
 
 // The pause lets the receiving program handle the events one by one.
 static void Send(INPUT input)
@@ -32,17 +28,6 @@ bool MovePointerTo(POINT pt)
               Normalized(pt.y, GetSystemMetrics(SM_CYSCREEN)));
     POINT ptCursor;
     return WaitUntil([&] { return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y; }, 5000);
-}
-
-bool MovePointerAlong(POINT pt)
-{
-    POINT ptFrom;
-    GetCursorPos(&ptFrom);
-    LONG dx = pt.x - ptFrom.x, dy = pt.y - ptFrom.y, nSteps = (std::max(labs(dx), labs(dy)) + 31) / 32;
-    for (LONG i = 1; i < nSteps; i++)
-        if (!MovePointerTo(POINT{ptFrom.x + dx * i / nSteps, ptFrom.y + dy * i / nSteps}))
-            return false;
-    return MovePointerTo(pt);
 }
 
 void PressLeftButton()

@@ -1,9 +1,5 @@
 // Child processes, folders and message boxes for tests.
-#include "support/Process.h"
-
-#include "support/Input.h"
-#include "support/Registry.h"
-#include "support/TestWindows.h"
+#include "support/Support.h"
 
 std::wstring BinPath(const wchar_t *pszName)
 {
@@ -78,36 +74,18 @@ DWORD ChildProcess::WaitForExit(DWORD dwMilliseconds)
     return dwCode;
 }
 
-struct WindowQuery {
-    DWORD dwProcessId;
-    const char *pszClass, *pszCaption;
-    HWND hWndOwner, hWndFound;
-};
-
-static BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lParam)
-{
-    WindowQuery *pQuery = (WindowQuery *)lParam;
-    DWORD dwProcessId = 0;
-    GetWindowThreadProcessId(hwnd, &dwProcessId);
-    char szClass[256] = "";
-    GetClassNameA(hwnd, szClass, sizeof(szClass));
-    if (dwProcessId != pQuery->dwProcessId || !IsWindowVisible(hwnd) || lstrcmpiA(szClass, pQuery->pszClass) != 0 ||
-        (pQuery->pszCaption && WindowText(hwnd) != pQuery->pszCaption) ||
-        (pQuery->hWndOwner && GetWindow(hwnd, GW_OWNER) != pQuery->hWndOwner))
-        return TRUE;
-    pQuery->hWndFound = hwnd;
-    return FALSE;
-}
-
 HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds,
                                  HWND hWndOwner) const
 {
-    WindowQuery query = {m_pi.dwProcessId, pszClass, pszCaption, hWndOwner, NULL};
-    for (DWORD dwStart = GetTickCount();; Sleep(50)) {
-        EnumWindows(MatchProcessWindow, (LPARAM)&query);
-        if (query.hWndFound || GetTickCount() - dwStart > dwMilliseconds)
-            return query.hWndFound;
-    }
+    for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart <= dwMilliseconds; Sleep(50))
+        for (HWND hWnd = NULL; (hWnd = FindWindowExA(NULL, hWnd, pszClass, pszCaption));) {
+            DWORD dwProcessId = 0;
+            GetWindowThreadProcessId(hWnd, &dwProcessId);
+            if (dwProcessId == m_pi.dwProcessId && IsWindowVisible(hWnd) &&
+                (!hWndOwner || GetWindow(hWnd, GW_OWNER) == hWndOwner))
+                return hWnd;
+        }
+    return NULL;
 }
 
 std::string DismissMessageBox(HWND hWndBox)

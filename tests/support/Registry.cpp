@@ -1,5 +1,5 @@
 // Direct registry access for tests, through the plain Win32 calls.
-#include "support/Registry.h"
+#include "support/Support.h"
 
 #include "app/Application.h"
 

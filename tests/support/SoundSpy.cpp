@@ -1,5 +1,5 @@
 // Redirection of the test program's PlaySoundA and MessageBeep imports to recorders.
-#include "support/SoundSpy.h"
+#include "support/Support.h"
 
 static SoundSpy *s_pSpy;
 static FARPROC s_pfnPlaySound = GetProcAddress(LoadLibraryA("winmm.dll"), "PlaySoundA");

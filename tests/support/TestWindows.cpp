@@ -1,9 +1,7 @@
 // Plain windows and controls, and the main dialog, for tests.
-#include "support/TestWindows.h"
-
 #include "app/Application.h"
 #include "res/resource.h"
-#include "support/Input.h"
+#include "support/Support.h"
 
 #include <stdlib.h>
 
@@ -42,6 +40,15 @@ MainDialog::MainDialog()
     : m_dlg(NULL), m_hWnd(CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
                                              ZLBR_DlgZelbrant::DialogProc, (LPARAM)&m_dlg))
 {
+}
+
+std::string MainDialog::Controls(std::initializer_list<int> ids) const
+{
+    std::string text;
+    for (int nId : ids)
+        text += std::string(text.empty() ? "" : " ") + (IsWindowEnabled(Item(nId)) ? "+" : "-") +
+                (IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED ? "x" : "");
+    return text;
 }
 
 std::string WindowText(HWND hwnd)

@@ -1,0 +1,131 @@
+// What the tests share: real windows and the real main dialog, real input,
+// child processes and message boxes, the registry, and the sounds asked for.
+#pragma once
+
+#include "dialog/DlgZelbrant.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Windows (TestWindows.cpp). A plain white class, registered by the first CreateTopLevel.
+const char TEST_WINDOW_CLASS[] = "ZelbrantTestWindow";
+// A top-level window of TEST_WINDOW_CLASS whose rectangle is exactly the one given.
+HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner = NULL,
+                    const char *pszTitle = "");
+// A child window (WS_CHILD is added) at (x, y) of the parent's client area.
+HWND CreateControl(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, int y, int cx, int cy, int nId = 0,
+                   const char *pszText = "");
+// Text of a window, read with WM_GETTEXT (works across processes).
+std::string WindowText(HWND hwnd);
+// Whether a panel text shows the handle: "0x" and exactly 8 upper-case hex digits that read back as it.
+bool ShowsHandle(const std::string &text, HWND hWnd);
+
+// Destroys its window (and so its children and owned windows) at the end of the scope.
+struct WindowHolder {
+    explicit WindowHolder(HWND hWnd) : m_hWnd(hWnd) {}
+    ~WindowHolder()
+    {
+        DestroyWindow(m_hWnd);
+    }
+    operator HWND() const
+    {
+        return m_hWnd;
+    }
+    HWND m_hWnd;
+};
+
+// The real main dialog, created modeless from the real template and procedure.
+struct MainDialog {
+    MainDialog();
+    ~MainDialog()
+    {
+        DestroyWindow(m_hWnd);
+    }
+    HWND Item(int nId) const
+    {
+        return GetDlgItem(m_hWnd, nId);
+    }
+    // What the user sees of the controls, in the order given: "+" for a control
+    // enabled, "-" disabled, then "x" when it is a checked box.
+    std::string Controls(std::initializer_list<int> ids) const;
+    ZLBR_DlgZelbrant m_dlg;
+    HWND m_hWnd;
+};
+
+inline bool operator==(const RECT &a, const RECT &b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+inline std::ostream &operator<<(std::ostream &os, const RECT &rc)
+{
+    return os << "(" << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom << ")";
+}
+
+// Input (Input.cpp), as a user's hand gives it. Each waits for the receiving program a moment.
+bool MovePointerTo(POINT pt); // true once the pointer is on that pixel of the primary screen
+void PressLeftButton();
+void ReleaseLeftButton();
+void PressKey(WORD wVk);
+POINT CenterOf(HWND hwnd); // of its rectangle on the screen
+// Handles this thread's messages for the time given.
+void PumpMessagesFor(DWORD dwMilliseconds);
+// Pumps messages until the condition holds or the time is up; returns its last value.
+bool WaitUntil(const std::function<bool()> &condition, DWORD dwMilliseconds);
+
+// Processes, folders and message boxes (Process.cpp).
+// A file of the folder the test program runs from, where Zelbrant.exe and the fixtures are built.
+std::wstring BinPath(const wchar_t *pszName);
+// A fresh empty folder under the temporary folder, named after pszName.
+std::wstring MakeScratchDirectory(const wchar_t *pszName);
+// Creates folders below dir until the deepest one's path has exactly nLength
+// characters (at least 2 more than dir's), and returns that path.
+std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength);
+
+class ChildProcess {
+public:
+    ChildProcess() : m_pi() {}
+    ~ChildProcess(); // ends the process if it still runs
+    bool Start(const std::wstring &path);
+    // The exit code, or STILL_ACTIVE when it did not end within the time.
+    DWORD WaitForExit(DWORD dwMilliseconds);
+    // A visible top-level window of the process with that class (and caption
+    // and owner, when given), waited for up to the time given.
+    HWND WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds, HWND hWndOwner = NULL) const;
+    PROCESS_INFORMATION m_pi;
+};
+
+// Reads a message box's caption and text, "|" between them, and closes it.
+std::string DismissMessageBox(HWND hWndBox);
+// Runs the action, during which this thread shows a message box and waits for
+// it; returns what DismissMessageBox read from it (empty when none showed), and its owner.
+std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwner = NULL);
+// Makes the command the prefix's handler of http and https addresses (Wine
+// reads it from the machine's classes only); returns the one it replaces.
+std::string SetUrlHandler(const std::string &command);
+// The address that the action has the shell open, as url_recorder.exe, made
+// the handler for the time in place of a real browser, records it; or "".
+std::string OpenedBy(const std::function<void()> &action);
+
+// The registry, read and written directly (Registry.cpp).
+// Removes a key of HKEY_CURRENT_USER with everything below it (a missing key is fine).
+void DeleteRegistryKey(const std::string &key);
+// Stores a value of any type and size, creating its key; false on failure.
+bool WriteRawValue(const std::string &key, const char *pszName, DWORD dwType, const void *pData, DWORD cbData);
+// REG_DWORD values as stored, each followed by a blank; "?" for one missing or of another type.
+std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names);
+// Stores the main dialog's place, and its copy for the primary monitor, under the program's key.
+void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy);
+
+// Sounds (SoundSpy.cpp). The program's code is linked into the test program,
+// so its PlaySoundA and MessageBeep calls go through the test program's
+// imports; while a spy lives, they go to recorders, which then call the real functions.
+struct SoundSpy {
+    SoundSpy();
+    ~SoundSpy();
+    // Sound resource ids and beep types asked for, oldest first; flags and module of the last sound.
+    std::vector<UINT> m_sounds, m_beeps;
+    DWORD m_dwLastFlags = 0;
+    HMODULE m_hLastModule = NULL;
+};
