@@ -17,87 +17,62 @@ static std::wstring Long(const std::wstring &path)
     return L"\\\\?\\" + path;
 }
 
-typedef std::function<bool(std::vector<BYTE> &)> Change;
-
-// Copies Zelbrant.exe to path, changing its bytes on the way.
-static bool CopyProgram(const std::wstring &path, const Change &change = nullptr)
+// Copies a program of the test folder to path, with the first run of the
+// bytes from, when given, replaced by to.
+static bool CopyProgram(const wchar_t *pszName, const std::wstring &path, const std::string &from = "",
+                        const std::string &to = "")
 {
-    HANDLE hFile = CreateFileW(BinPath(L"Zelbrant.exe").c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    std::vector<BYTE> bytes(GetFileSize(hFile, NULL));
+    HANDLE hFile = CreateFileW(BinPath(pszName).c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    std::string bytes(GetFileSize(hFile, NULL), '\0');
     DWORD cb = 0;
-    ReadFile(hFile, bytes.data(), (DWORD)bytes.size(), &cb, NULL);
+    ReadFile(hFile, &bytes[0], (DWORD)bytes.size(), &cb, NULL);
     CloseHandle(hFile);
-    if (change && !change(bytes))
+    size_t nAt = bytes.find(from);
+    if (nAt == std::string::npos)
         return false;
+    bytes.replace(nAt, to.size(), to);
     hFile = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     bool bWritten = WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &cb, NULL) && cb == bytes.size();
     return CloseHandle(hFile) && bWritten;
 }
 
-// Gives a resource another id, so that the program no longer finds it; the new
-// id must keep the directory's ascending order (the loader bisects it).
-static Change Renumber(WORD wType, WORD wId, WORD wNewId)
-{
-    return [=](std::vector<BYTE> &bytes) {
-        IMAGE_NT_HEADERS32 *pNt = (IMAGE_NT_HEADERS32 *)(bytes.data() + ((IMAGE_DOS_HEADER *)bytes.data())->e_lfanew);
-        DWORD dwRva = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE].VirtualAddress;
-        IMAGE_SECTION_HEADER *pSection = IMAGE_FIRST_SECTION(pNt);
-        for (int i = 1; i < pNt->FileHeader.NumberOfSections && pSection->VirtualAddress != dwRva; i++)
-            pSection++;
-        BYTE *pRoot = bytes.data() + pSection->PointerToRawData;
-        DWORD dwDirectory = 0; // the type's entry leads to the directory of its ids
-        for (WORD wWanted : {wType, wId}) {
-            IMAGE_RESOURCE_DIRECTORY *pDir = (IMAGE_RESOURCE_DIRECTORY *)(pRoot + dwDirectory);
-            IMAGE_RESOURCE_DIRECTORY_ENTRY *pEntry = (IMAGE_RESOURCE_DIRECTORY_ENTRY *)(pDir + 1);
-            IMAGE_RESOURCE_DIRECTORY_ENTRY *pEnd = pEntry + pDir->NumberOfNamedEntries + pDir->NumberOfIdEntries;
-            while (pEntry < pEnd && (pEntry->NameIsString || pEntry->Id != wWanted))
-                pEntry++;
-            if (pEntry == pEnd)
-                return false;
-            if (dwDirectory)
-                pEntry->Id = wNewId;
-            dwDirectory = pEntry->OffsetToDirectory;
-        }
-        return true;
-    };
-}
-
 TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTheRegistryKey)
 {
+    using namespace std::string_literals;
     EXPECT_TRUE(theApplication.m_nExitCode == 0 && theApplication.m_ullFileVersion == 0x0001000300000000ull);
-    const char *const V1 = "Software\\Morvane\\Zelbrant V1";
+    const std::string V1 = "Software\\Morvane\\Zelbrant V1";
     EXPECT_EQ(theApplication.m_strRegistryKey, V1);
     ULONGLONG ullVersion = 1;
     EXPECT_TRUE(!GetFileVersion("C:\\no such folder\\none.exe", &ullVersion) && ullVersion == 0);
-    const std::wstring longModule =
-                           MakeDeepDirectory(MakeScratchDirectory(L"longmodule"), 260 - 13) + L"\\Zelbrant.exe",
-                       version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe";
-    ASSERT_TRUE(CopyProgram(longModule) && CopyProgram(version2, [](std::vector<BYTE> &bytes) {
-                    for (size_t i = 0; i + sizeof(VS_FIXEDFILEINFO) <= bytes.size(); i += 4) {
-                        VS_FIXEDFILEINFO *pFixed = (VS_FIXEDFILEINFO *)&bytes[i];
-                        if (pFixed->dwSignature == VS_FFI_SIGNATURE) {
-                            pFixed->dwFileVersionMS = MAKELONG(7, 2);
-                            pFixed->dwFileVersionLS = MAKELONG(9, 8);
-                            return true;
-                        }
-                    }
-                    return false;
-                }));
+    // The fixed version block of 1.3.0.0, made 2.7.8.9; a module without a
+    // version, in a folder whose name holds inserts; a path of 260 characters.
+    const std::wstring version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe",
+                       noVersion = MakeScratchDirectory(L"pct%1%n%2!d!%%") + L"\\url_recorder.exe",
+                       longModule = MakeDeepDirectory(MakeScratchDirectory(L"longmodule"), 247) + L"\\Zelbrant.exe";
+    ASSERT_TRUE(CopyProgram(L"Zelbrant.exe", version2, "\xBD\x04\xEF\xFE\0\0\1\0\3\0\1\0\0\0\0\0"s,
+                            "\xBD\x04\xEF\xFE\0\0\1\0\7\0\2\0\x09\0\x08\0"s) &&
+                CopyProgram(L"url_recorder.exe", noVersion) && CopyProgram(L"Zelbrant.exe", longModule));
     const std::wstring longDir = MakeDeepDirectory(MakeScratchDirectory(L"longcwd"), 261);
+    const std::string path(noVersion.begin(), noVersion.end());
     const struct {
         const wchar_t *pszModule, *pszDirectory; // null: none, or the test program's
         LPSTR pszCmdLine;
         int nExitCode;
-        const char *pszMessage, *pszInside; // its start and a part of it; null: no message
-        const char *pszKey;
+        std::string message, inside; // its start and a part of it
+        std::string key;
     } cases[] = {
-        {L"", NULL, (LPSTR) "", 1001, NULL, NULL, ""},
-        {NULL, NULL, NULL, 1001, NULL, NULL, ""},
+        {L"", NULL, (LPSTR) "", 1001, "", "", ""},
+        {NULL, NULL, NULL, 1001, "", "", ""},
         {longModule.c_str(), NULL, (LPSTR) "", 1002, "CODE D'ERREUR 1002\r\n\r\nFichier :  \"",
          "\"\r\nVersion :  0.0.0.0\r\n", ""},
+        {noVersion.c_str(), NULL, (LPSTR) "", 1003,
+         "CODE D'ERREUR 1003\r\n\r\nFichier :  \"" + path +
+             "\"\r\nVersion :  0.0.0.0\r\n\r\n ========================"
+             "\r\n\r\nImpossible d'obtenir le nom de fichier de l'application ou de son numéro de version.",
+         "", ""},
         {NULL, longDir.c_str(), (LPSTR) "", 1009,
          "CODE D'ERREUR 1009\r\n\r\nImpossible d'obtenir l'emplacement du dossier courant.", "", V1},
-        {version2.c_str(), NULL, (LPSTR) "", 0, NULL, NULL, "Software\\Morvane\\Zelbrant V2"},
+        {version2.c_str(), NULL, (LPSTR) "", 0, "", "", "Software\\Morvane\\Zelbrant V2"},
     };
     wchar_t szStartDir[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, szStartDir);
@@ -116,12 +91,10 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
         if (c.pszModule && *c.pszModule)
             FreeLibrary(hModule);
         EXPECT_TRUE(bStarted == (c.nExitCode == 0) && app.m_nExitCode == c.nExitCode) << c.nExitCode;
-        EXPECT_EQ(text.empty(), !c.pszMessage) << text;
-        EXPECT_TRUE(text.rfind(std::string(s_szErrorCaption) + "|" + (c.pszMessage ? c.pszMessage : ""), 0) == 0 ||
-                    !c.pszMessage) << text;
-        EXPECT_NE(text.find(c.pszInside ? c.pszInside : ""), std::string::npos) << text;
-        EXPECT_EQ(app.m_strRegistryKey, c.pszKey);
-        EXPECT_EQ(bComInitialized, c.nExitCode == 0) << c.nExitCode;
+        EXPECT_EQ(text.substr(0, c.message.empty() ? 0 : sizeof(s_szErrorCaption) + c.message.size()),
+                  c.message.empty() ? "" : s_szErrorCaption + ("|" + c.message));
+        EXPECT_NE(text.find(c.inside), std::string::npos) << text;
+        EXPECT_TRUE(app.m_strRegistryKey == c.key && bComInitialized == (c.nExitCode == 0)) << c.nExitCode;
     }
 }
 
@@ -147,42 +120,23 @@ TEST(ExitInstance, ReleasesEverythingOnceAndNothingTheSecondTime)
     SetCurrentDirectoryA(szStartDir);
 }
 
-// The real program started from a copy: without its version it shows its path
-// as it is (percent signs are no inserts); without its dialog template or its
-// finder cursor it ends at once with only a beep; from the longest path it runs.
-TEST(Startup, AProgramWithoutVersionShowsItsPathLiterallyAndOneWithoutItsDialogOrCursorEndsWith1027)
+// The real program started from a copy: without its finder cursor it ends at
+// once with only a beep; from the longest path it runs.
+TEST(Startup, AProgramWithoutItsCursorEndsWith1027AndOneAtTheLongestPathRuns)
 {
-    const struct {
-        std::wstring exe;
-        Change change;
-        DWORD dwExitCode;
-    } cases[] = {
-        {MakeScratchDirectory(L"noversion"), Renumber(16 /* RT_VERSION */, 1, 2), 1003},
-        {MakeScratchDirectory(L"pct%1%n%2!d!%%"), Renumber(16, 1, 2), 1003},
-        {MakeScratchDirectory(L"notemplate"), Renumber(5 /* RT_DIALOG */, 196, 197), 1027},
-        {MakeScratchDirectory(L"nocursor"), Renumber(12 /* RT_GROUP_CURSOR */, 191, 190), 1027},
-        {MakeDeepDirectory(MakeScratchDirectory(L"longestpath"), 259 - 13), nullptr, 0},
-    };
-    for (const auto &c : cases) {
-        std::wstring exe = c.exe + L"\\Zelbrant.exe";
+    using namespace std::string_literals;
+    const std::wstring folders[] = {MakeScratchDirectory(L"nocursor"),
+                                    MakeDeepDirectory(MakeScratchDirectory(L"longestpath"), 259 - 13)};
+    // The cursor's hot spot (15, 15) and the header of its picture, made unreadable.
+    ASSERT_TRUE(CopyProgram(L"Zelbrant.exe", folders[0] + L"\\Zelbrant.exe", "\x0F\0\x0F\0\x28\0\0\0\x20\0\0\0\x40\0"s,
+                            "\x0F\0\x0F\0\0"s) &&
+                CopyProgram(L"Zelbrant.exe", folders[1] + L"\\Zelbrant.exe"));
+    // A message box would hold the first one until it is closed.
+    for (DWORD dwExpected : {1027, 0}) {
         ChildProcess child;
-        ASSERT_TRUE(CopyProgram(exe, c.change) && child.Start(exe));
-        std::string text, path(exe.begin(), exe.end());
-        DWORD dwExitCode;
-        for (DWORD dwStart = GetTickCount(); (dwExitCode = child.WaitForExit(100)) == STILL_ACTIVE;) {
-            HWND hWnd = child.WaitForWindow("#32770", NULL, 0);
-            if (GetTickCount() - dwStart > 30000)
-                break;
-            else if (WindowText(hWnd) == s_szErrorCaption && text.empty())
-                text = DismissMessageBox(hWnd).substr(sizeof(s_szErrorCaption));
-            else if (WindowText(hWnd) == "Zelbrant") // the main dialog
-                PostMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
-        EXPECT_EQ(dwExitCode, c.dwExitCode) << path;
-        EXPECT_EQ(text, c.dwExitCode != 1003 ? ""
-                                             : "CODE D'ERREUR 1003\r\n\r\nFichier :  \"" + path +
-                                                   "\"\r\nVersion :  0.0.0.0\r\n\r\n ========================\r\n\r\n"
-                                                   "Impossible d'obtenir le nom de fichier de l'application ou de "
-                                                   "son numéro de version.");
+        ASSERT_TRUE(child.Start((dwExpected ? folders[0] : folders[1]) + L"\\Zelbrant.exe"));
+        if (!dwExpected)
+            PostMessageA(child.WaitForWindow("#32770", "Zelbrant", 15000), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(child.WaitForExit(15000), dwExpected);
     }
 }
