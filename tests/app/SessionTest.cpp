@@ -87,7 +87,7 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
         GetWindowRect(control(IDC_FINDER_ICON), &rcIcon);
         ASSERT_TRUE(MovePointerTo(POINT{rcIcon.left + 4, rcIcon.top + 4}));
         PressLeftButton();
-        ASSERT_TRUE(MovePointerTo(CenterOf(hWndLabel)));
+        ASSERT_TRUE(MovePointerTo(POINT{rcIcon.left - 20, rcIcon.top - 20}) && MovePointerTo(CenterOf(hWndLabel)));
         ASSERT_TRUE(WaitUntil([&] { return ShowsHandle(field(IDC_INFO_HANDLE), hWndShown); }, 10000));
         for (int nId : {IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME})
             EXPECT_FALSE(isEnabled(nId)) << nId;
@@ -99,6 +99,7 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
 
     // The text is outlined inside its edge during the drag; once released the screen is as before.
     dragToLabel(hWndLabel);
+    WaitUntil([&] { return pixels(aptBand) != band; }, 5000);
     std::vector<COLORREF> during = pixels(aptBand);
     for (int i = 0; i < 3; i++)
         EXPECT_EQ(during[i], band[i] ^ 0xFFFFFF) << i;
@@ -176,8 +177,10 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
     EXPECT_EQ(rcAgain, rcDialog);
     EXPECT_FALSE(IsDlgButtonChecked(hWndDialog, IDC_KEEP_DIALOG_ON_TOP));
     SendMessageA(control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
+    SetForegroundWindow(hWndDialog);
+    PumpMessagesFor(200);
     dragToLabel(hWndLabel);
-    EXPECT_NE(pixels(aptBand), band);
+    EXPECT_TRUE(WaitUntil([&] { return pixels(aptBand) != band; }, 5000));
     PostMessageA(hWndDialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(again.WaitForExit(5000), 0u);
     ReleaseLeftButton();
