@@ -127,11 +127,11 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
     SendMessageA(control(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
     EXPECT_TRUE(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-    // A click turns the first option off, a click on Menu opens the menu at the button's centre.
+    // A click turns the root search off again, a click on Menu opens the menu at the button's centre.
     SetWindowPos(hWndDialog, NULL, 420, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     GetWindowRect(hWndDialog, &rcDialog);
     POINT ptMenuButton = CenterOf(control(IDOK));
-    for (POINT pt : {CenterOf(control(IDC_KEEP_DIALOG_ON_TOP)), ptMenuButton}) {
+    for (POINT pt : {CenterOf(control(IDC_AUTO_FIND_ROOT_PARENT)), ptMenuButton}) {
         ASSERT_TRUE(MovePointerTo(pt));
         PressLeftButton();
         ReleaseLeftButton();
@@ -148,7 +148,7 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
     std::string place = std::to_string(rcDialog.left) + " " + std::to_string(rcDialog.top) + " " +
                         std::to_string(rcDialog.right - rcDialog.left) + " " +
                         std::to_string(rcDialog.bottom - rcDialog.top) + " ";
-    EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), "0 1 1 ");
+    EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), "1 0 1 ");
     EXPECT_EQ(StoredDwords(key + "\\MainWindow", {"X", "Y", "CX", "CY"}), place);
     EXPECT_EQ(StoredDwords(key + "\\MainWindow\\MonitorRectangle(0,0," + std::to_string(GetSystemMetrics(SM_CXSCREEN)) +
                                "," + std::to_string(GetSystemMetrics(SM_CYSCREEN)) + ")",
@@ -175,8 +175,7 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndCom
     RECT rcAgain;
     GetWindowRect(hWndDialog, &rcAgain);
     EXPECT_EQ(rcAgain, rcDialog);
-    EXPECT_FALSE(IsDlgButtonChecked(hWndDialog, IDC_KEEP_DIALOG_ON_TOP));
-    SendMessageA(control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsDlgButtonChecked(hWndDialog, IDC_AUTO_FIND_ROOT_PARENT));
     SetForegroundWindow(hWndDialog);
     PumpMessagesFor(200);
     dragToLabel(hWndLabel);

@@ -95,6 +95,9 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
                   c.message.empty() ? "" : s_szErrorCaption + ("|" + c.message));
         EXPECT_NE(text.find(c.inside), std::string::npos) << text;
         EXPECT_TRUE(app.m_strRegistryKey == c.key && bComInitialized == (c.nExitCode == 0)) << c.nExitCode;
+        EXPECT_EQ(app.m_ullFileVersion, c.key.empty() ? 0
+                                        : c.key == V1 ? 0x0001000300000000ull
+                                                      : 0x0002000700080009ull);
     }
 }
 
