@@ -112,17 +112,20 @@ TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheW
         ChildProcess other; // trees 9, 10 and 0 are another program's
         WindowHolder own(nSeed - 1 < 8 ? BuildRandomTree(nSeed) : NULL);
         SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
-        ASSERT_TRUE(own.m_hWnd || (other.Start(BinPath(L"zelbrant_tests.exe")) &&
-                                   other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000)));
+        HWND hWndTree = own.m_hWnd;
+        ASSERT_TRUE(hWndTree || (other.Start(BinPath(L"zelbrant_tests.exe")) &&
+                                 (hWndTree = other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000))));
         SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
         std::mt19937 rng(nSeed);
         for (int i = 0; i < 100; i++) {
             POINT pt = {s_rcTree.left - 10 + (int)(rng() % 440), s_rcTree.top - 10 + (int)(rng() % 340)};
             HWND hWnd = FindWindowAtPoint(pt.x, pt.y);
-            if (nSeed == 0) // the tree changes during the search: the answer stays in its top-level window
-                ASSERT_TRUE(!IsWindow(hWnd) || GetAncestor(hWnd, GA_ROOT) == GetAncestor(WindowFromPoint(pt), GA_ROOT));
-            else
+            // The tree that changes during the search: inside it, the answer is in it, or gone.
+            if (nSeed == 0) {
+                EXPECT_TRUE(!PtInRect(&s_rcTree, pt) || !IsWindow(hWnd) || GetAncestor(hWnd, GA_ROOT) == hWndTree);
+            } else {
                 ASSERT_EQ(hWnd, PlainWindowAtPoint(pt)) << "tree " << nSeed << " at " << pt.x << ", " << pt.y;
+            }
         }
     }
 }
