@@ -91,7 +91,7 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
         if (c.pszModule && *c.pszModule)
             FreeLibrary(hModule);
         EXPECT_TRUE(bStarted == (c.nExitCode == 0) && app.m_nExitCode == c.nExitCode) << c.nExitCode;
-        EXPECT_EQ(text.substr(0, c.message.empty() ? 0 : sizeof(s_szErrorCaption) + c.message.size()),
+        EXPECT_EQ(text.substr(0, c.message.empty() ? std::string::npos : sizeof(s_szErrorCaption) + c.message.size()),
                   c.message.empty() ? "" : s_szErrorCaption + ("|" + c.message));
         EXPECT_NE(text.find(c.inside), std::string::npos) << text;
         EXPECT_TRUE(app.m_strRegistryKey == c.key && bComInitialized == (c.nExitCode == 0)) << c.nExitCode;

@@ -113,6 +113,9 @@ TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOrIconOutlivesIt)
         theApplication.m_hInstance = hProgram;
         KillTimer(NULL, nTimer);
         EXPECT_TRUE(spy.m_sounds == c.sounds && spy.m_beeps == c.beeps) << c.nResult << " " << c.volatileKey;
+        if (c.sounds == std::vector<UINT>{IDW_SETTINGS_SAVED}) { // the options as they are, the frame's too
+            EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), "1 1 1 ");
+        }
         EXPECT_EQ(IsWindowVisible(main.m_hWnd) != FALSE, c.nResult != ID_MENU_QUIT); // quit ends the dialog
         EXPECT_FALSE(IsMenu(s_hMenu));
         EXPECT_EQ(s_pictures.size(), c.hInstance == hProgram ? 4u : 0u) << c.nResult;
