@@ -1,13 +1,10 @@
 // Start-up and shutdown: an Application started inside the test process on
-// modules and working folders prepared for the case, and the real program
-// started from copies whose resources were changed, with their messages.
+// modules and working folders prepared for the case, with its messages, and
+// the real program started from patched copies.
 #include "app/Application.h"
 #include "support/Support.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <vector>
 
 static const char s_szErrorCaption[] = "Erreur durant l'initialisation";
 
