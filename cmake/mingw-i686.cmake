@@ -1,15 +1,6 @@
-# Cross-compiles for 32-bit Windows with MinGW-w64 (posix threads, which
-# GoogleTest needs) and runs what it builds, tests included, under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# 32-bit Windows: the product.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+set(ZELBRANT_WINELOADER /usr/lib/wine/wine)
+set(ZELBRANT_WINEARCH win32)
+set(ZELBRANT_MANIFEST_ARCH X86)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

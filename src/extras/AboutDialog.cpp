@@ -55,7 +55,7 @@ static BOOL OnAboutNotify(HWND hDlg, const NMHDR *pHeader)
     char szAddress[L_MAX_URL_LENGTH];
     if (WideCharToMultiByte(CP_ACP, 0, pLink->item.szUrl, -1, szAddress, sizeof szAddress, NULL, NULL))
         OpenWebAddress(szAddress, hDlg);
-    SetWindowLongA(hDlg, DWL_MSGRESULT, 0);
+    SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, 0);
     return TRUE;
 }
 

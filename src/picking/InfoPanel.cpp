@@ -35,11 +35,12 @@ std::string QueryWindowText(HWND hWnd)
 }
 
 // "0x" and the handle's 32-bit value as 8 upper-case digits (not "%p", whose
-// digits are lower case here).
+// digits are lower case here). Window handles have 32 significant bits in
+// 64-bit processes too, so both builds show the same text.
 static std::string FormatHandle(HWND hWnd)
 {
     char sz[16];
-    snprintf(sz, sizeof sz, "0x%08lX", (unsigned long)(ULONG_PTR)hWnd);
+    snprintf(sz, sizeof sz, "0x%08lX", HandleToULong(hWnd));
     return sz;
 }
 

@@ -30,9 +30,9 @@ static void Redirect(FARPROC pfnFrom, FARPROC pfnTo)
         for (IMAGE_THUNK_DATA *pThunk = (IMAGE_THUNK_DATA *)(pBase + pDesc->FirstThunk); pThunk->u1.Function; pThunk++)
             if ((FARPROC)pThunk->u1.Function == pfnFrom) {
                 DWORD dwProtect;
-                VirtualProtect(&pThunk->u1.Function, sizeof(DWORD), PAGE_READWRITE, &dwProtect);
-                pThunk->u1.Function = (DWORD)(ULONG_PTR)pfnTo;
-                VirtualProtect(&pThunk->u1.Function, sizeof(DWORD), dwProtect, &dwProtect);
+                VirtualProtect(&pThunk->u1.Function, sizeof pThunk->u1.Function, PAGE_READWRITE, &dwProtect);
+                pThunk->u1.Function = (ULONG_PTR)pfnTo;
+                VirtualProtect(&pThunk->u1.Function, sizeof pThunk->u1.Function, dwProtect, &dwProtect);
             }
 }
 
