@@ -1,6 +1,5 @@
-// The dialog object and procedure: binding, the modal run, the starting state
-// from the stored settings, the commands and check boxes with their sounds,
-// and the release of the dialog's icons.
+// The main dialog: the starting state from the stored settings, the commands
+// and check boxes with their sounds, and the release of the dialog's icons.
 #include "app/Application.h"
 #include "res/resource.h"
 #include "support/Support.h"
@@ -9,94 +8,6 @@
 
 #include <functional>
 #include <vector>
-
-// Records what reaches the object's message handler, and sends WM_APP + 1
-// from inside the handling of WM_APP.
-struct RecordingDialog : ZLBR_DlgZelbrant {
-    RecordingDialog() : ZLBR_DlgZelbrant(NULL) {}
-    BOOL OnMessage() override
-    {
-        UINT message = m_pCurrentMsg->message;
-        m_messages.push_back(message);
-        if (message == WM_INITDIALOG && m_nEndWith)
-            EndDialog(m_hWnd, m_nEndWith);
-        if (message == WM_APP + 1)
-            m_pInnerMsg = m_pCurrentMsg;
-        if (message == WM_APP) {
-            SendMessageA(m_hWnd, WM_APP + 1, 0, 0);
-            m_outerRecord = *m_pCurrentMsg;
-            m_bInnerRecordOwn = m_pInnerMsg != m_pCurrentMsg;
-        }
-        return ZLBR_DlgZelbrant::OnMessage();
-    }
-    std::vector<UINT> m_messages;
-    INT_PTR m_nEndWith = 0;
-    MSG *m_pInnerMsg = NULL, m_outerRecord = {};
-    bool m_bInnerRecordOwn = false;
-};
-
-// The dialog's user-data slot right after its own procedure has handled
-// WM_NCDESTROY, while the window still exists.
-static WNDPROC s_pfnDialogWndProc;
-static LONG_PTR s_userDataAfterNcDestroy = -1;
-
-static LRESULT CALLBACK WatchNcDestroy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT result = CallWindowProcA(s_pfnDialogWndProc, hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY)
-        s_userDataAfterNcDestroy = GetWindowLongPtrA(hwnd, GWLP_USERDATA);
-    return result;
-}
-
-TEST(DialogProc, BindsAtInitDialogGivesANestedSendItsOwnRecordUnbindsAfterNcDestroyAndIgnoresOtherWindows)
-{
-    RecordingDialog dlg, other, bound;
-    HWND hwnd = CreateDialogParamA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL,
-                                   ZLBR_DlgZelbrant::DialogProc, (LPARAM)&dlg);
-    // Creation sends WM_SETFONT and others before WM_INITDIALOG.
-    EXPECT_TRUE(dlg.m_messages.front() == WM_INITDIALOG && dlg.m_hWnd == hwnd && hwnd);
-    EXPECT_EQ((ZLBR_DlgZelbrant *)GetWindowLongPtrA(hwnd, GWLP_USERDATA), &dlg);
-    SendMessageA(hwnd, WM_APP, 12, 34);
-    EXPECT_TRUE(dlg.m_pInnerMsg && dlg.m_bInnerRecordOwn && !dlg.m_pCurrentMsg);
-    EXPECT_TRUE(dlg.m_outerRecord.message == WM_APP && dlg.m_outerRecord.hwnd == hwnd &&
-                dlg.m_outerRecord.wParam == 12 && dlg.m_outerRecord.lParam == 34);
-    s_pfnDialogWndProc = (WNDPROC)SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)WatchNcDestroy);
-    DestroyWindow(hwnd);
-    EXPECT_TRUE(s_userDataAfterNcDestroy == 0 && !dlg.m_hWnd && dlg.m_messages.back() == WM_NCDESTROY);
-
-    // A window that no object is bound to: FALSE, and TRUE for a WM_INITDIALOG
-    // without an object or with one bound elsewhere, binding nothing.
-    WindowHolder plain(CreateWindowA("STATIC", "", 0, 0, 0, 10, 10, NULL, NULL, NULL, NULL));
-    bound.m_hWnd = GetDesktopWindow();
-    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_SETFONT, 0, (LPARAM)&other), FALSE);
-    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_COMMAND, IDOK, 0), FALSE);
-    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_INITDIALOG, 0, 0), TRUE);
-    EXPECT_EQ(ZLBR_DlgZelbrant::DialogProc(plain, WM_INITDIALOG, 0, (LPARAM)&bound), TRUE);
-    EXPECT_TRUE(!GetWindowLongPtrA(plain, GWLP_USERDATA) && other.m_messages.empty() && bound.m_messages.empty());
-    EXPECT_TRUE(!other.m_hWnd && bound.m_hWnd == GetDesktopWindow());
-}
-
-// A number sign and a number name the template by id; anything else fails
-// with ERROR_BAD_ARGUMENTS, and so does a dialog without its finder cursor.
-TEST(DoModal, ANumberSignAndANumberNameTheTemplateAndAnythingElseOrNoFinderCursorFails)
-{
-    RecordingDialog dlg;
-    dlg.m_nEndWith = 1234;
-    EXPECT_TRUE(dlg.m_strTemplate == "#196" && dlg.DoModal() == 1234 && dlg.m_nResult == 1234);
-    for (const char *pszTemplate : {"#", "#main", "NO_SUCH_TEMPLATE"}) {
-        RecordingDialog failing;
-        failing.m_strTemplate = pszTemplate;
-        EXPECT_EQ(failing.DoModal(), -1) << pszTemplate;
-        EXPECT_TRUE(GetLastError() == ERROR_BAD_ARGUMENTS && failing.m_messages.empty()) << pszTemplate;
-    }
-    ZLBR_DlgZelbrant fresh(NULL);
-    EXPECT_EQ(fresh.m_hInstance, theApplication.m_hInstance);
-    EXPECT_TRUE(fresh.m_hFinderCursor && fresh.m_bKeepDialogOnTop && fresh.m_bAutoFindRootParent &&
-                fresh.m_bDrawInvertedFrame && !fresh.m_bSelectedOnTop && !fresh.m_bTracking);
-    EXPECT_EQ(fresh.m_strWebPage, "https://zelbrant.example.org/");
-    fresh.m_hFinderCursor = NULL;
-    EXPECT_TRUE(fresh.DoModal() == -1 && fresh.m_hWndMenu); // the handles were collected first
-}
 
 static bool IsTopmost(HWND hwnd)
 {

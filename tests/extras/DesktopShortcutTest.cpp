@@ -35,40 +35,41 @@ static std::string ReadShortcut(const std::string &path)
            std::to_string(nShow) + "," + std::to_string(wHotkey);
 }
 
-TEST(DesktopShortcut,
-     WrittenTwiceOverAReadOnlyOneHasTheLatestPropertiesUnlessItsNameDoesNotFitAndFoldersAreMadeLevelByLevel)
+TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesButNeverInARelativeFolder)
 {
     const char szShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     char szProgram[MAX_PATH], szStartDir[MAX_PATH], szWorkingDir[MAX_PATH];
     GetModuleFileNameA(NULL, szProgram, MAX_PATH);
     GetCurrentDirectoryA(MAX_PATH, szStartDir);
     lstrcpyA(szWorkingDir, theApplication.m_szWorkingDir);
-    for (size_t nLength : {246, 247}) { // the link's path has 259 characters at most
-        bool bFits = nLength == 246;
-        std::wstring wdesktop = MakeDeepDirectory(MakeScratchDirectory(L"desktop"), nLength);
-        std::string desktop(wdesktop.begin(), wdesktop.end()), link = desktop + "\\Zelbrant.lnk";
-        if (bFits)
-            CloseHandle(CreateFileA(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0));
+    std::wstring wdir = MakeScratchDirectory(L"desktop");
+    const std::string dir(wdir.begin(), wdir.end());
+    // Under Wine the shell answers a missing desktop folder with the default
+    // one, but a relative one as it is set.
+    CreateDirectoryA("relative", NULL);
+    for (const std::string &desktop : {dir, std::string("relative")}) {
+        bool bAbsolute = desktop == dir;
+        std::string link = desktop + "\\Zelbrant.lnk"; // an older one, left read-only
+        CloseHandle(CreateFileA(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0));
         RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_SZ, desktop.c_str(), desktop.size() + 1);
         SoundSpy spy;
         lstrcpyA(theApplication.m_szWorkingDir, "C:\\"); // the first shortcut's, replaced by the second
-        EXPECT_EQ(theApplication.CreateDesktopShortcut(), bFits);
+        EXPECT_EQ(theApplication.CreateDesktopShortcut(), bAbsolute);
         lstrcpyA(theApplication.m_szWorkingDir, szWorkingDir);
-        EXPECT_EQ(theApplication.CreateDesktopShortcut(), bFits);
-        UINT nSound = bFits ? IDW_SHORTCUT_CREATED : IDW_FAILURE;
+        EXPECT_EQ(theApplication.CreateDesktopShortcut(), bAbsolute);
+        UINT nSound = bAbsolute ? IDW_SHORTCUT_CREATED : IDW_FAILURE;
         EXPECT_EQ(spy.m_sounds, (std::vector<UINT>{nSound, nSound}));
         // Wine run by root writes over a read-only file: the flag tells it was cleared.
-        DWORD dwAttributes = GetFileAttributesA(link.c_str());
-        EXPECT_EQ(dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_READONLY), bFits);
-        EXPECT_EQ(ReadShortcut(link), bFits ? std::string(szProgram) + "\n" + szStartDir +
-                                                  "\nD\xE9marrer l'application Zelbrant\n" + szProgram + ",-101\n1,0"
-                                            : "");
+        EXPECT_EQ((GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_READONLY) != 0, !bAbsolute);
+        EXPECT_EQ(ReadShortcut(link), bAbsolute ? std::string(szProgram) + "\n" + szStartDir +
+                                                      "\nD\xE9marrer l'application Zelbrant\n" + szProgram + ",-101\n1,0"
+                                                : "");
+        DeleteFileA(link.c_str());
     }
     RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_EXPAND_SZ, "%USERPROFILE%\\Desktop", 22);
     // A missing folder is made level by level, never on a drive that does not exist or over a file.
     ASSERT_FALSE(GetLogicalDrives() & (1 << ('Q' - 'A')));
-    std::wstring wdir = MakeScratchDirectory(L"levels");
-    std::string dir(wdir.begin(), wdir.end()), file = dir + "\\file";
+    const std::string file = dir + "\\file";
     CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL));
     for (const std::string &path : {dir + "\\a\\b\\c", std::string("Q:\\a\\b"), file}) {
         EXPECT_EQ(EnsureDirectory(path.c_str()), path == dir + "\\a\\b\\c") << path;

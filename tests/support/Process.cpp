@@ -1,6 +1,8 @@
 // Child processes, folders and message boxes for tests.
 #include "support/Support.h"
 
+#include <filesystem>
+
 std::wstring BinPath(const wchar_t *pszName)
 {
     wchar_t szPath[MAX_PATH];
@@ -8,41 +10,13 @@ std::wstring BinPath(const wchar_t *pszName)
     return path.substr(0, path.find_last_of(L'\\') + 1) + pszName;
 }
 
-// Deletes a folder tree; paths use the \\?\ form so that length is no limit.
-static void DeleteTree(const std::wstring &dir)
-{
-    WIN32_FIND_DATAW fd;
-    HANDLE hFind = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-    for (BOOL bFound = hFind != INVALID_HANDLE_VALUE; bFound; bFound = FindNextFileW(hFind, &fd)) {
-        std::wstring name = fd.cFileName, child = dir + L"\\" + name;
-        if (name == L"." || name == L"..")
-            continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            DeleteTree(child);
-        else
-            DeleteFileW(child.c_str());
-    }
-    FindClose(hFind);
-    RemoveDirectoryW(dir.c_str());
-}
-
 std::wstring MakeScratchDirectory(const wchar_t *pszName)
 {
     wchar_t szTemp[MAX_PATH];
-    std::wstring dir = L"\\\\?\\" + std::wstring(szTemp, GetTempPathW(MAX_PATH, szTemp)) + L"zelbrant-" + pszName;
-    DeleteTree(dir);
+    std::wstring dir = std::wstring(szTemp, GetTempPathW(MAX_PATH, szTemp)) + L"zelbrant-" + pszName;
+    std::error_code error;
+    std::filesystem::remove_all(dir, error);
     CreateDirectoryW(dir.c_str(), NULL);
-    return dir.substr(4); // without the \\?\ prefix
-}
-
-std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength)
-{
-    while (nLength - dir.size() > 150) {
-        dir += L"\\" + std::wstring(100, L'd');
-        CreateDirectoryW((L"\\\\?\\" + dir).c_str(), NULL);
-    }
-    dir += L"\\" + std::wstring(nLength - dir.size() - 1, L'e');
-    CreateDirectoryW((L"\\\\?\\" + dir).c_str(), NULL);
     return dir;
 }
 

@@ -79,9 +79,6 @@ bool WaitUntil(const std::function<bool()> &condition, DWORD dwMilliseconds);
 std::wstring BinPath(const wchar_t *pszName);
 // A fresh empty folder under the temporary folder, named after pszName.
 std::wstring MakeScratchDirectory(const wchar_t *pszName);
-// Creates folders below dir until the deepest one's path has exactly nLength
-// characters (at least 2 more than dir's), and returns that path.
-std::wstring MakeDeepDirectory(std::wstring dir, size_t nLength);
 
 class ChildProcess {
 public:
