@@ -30,14 +30,9 @@ bool MovePointerTo(POINT pt)
     return WaitUntil([&] { return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y; }, 5000);
 }
 
-void PressLeftButton()
+void PressLeftButton(bool bDown)
 {
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-}
-
-void ReleaseLeftButton()
-{
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }
 
 void PressKey(WORD wVk)

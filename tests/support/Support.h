@@ -65,8 +65,7 @@ inline std::ostream &operator<<(std::ostream &os, const RECT &rc)
 
 // Input (Input.cpp), as a user's hand gives it. Each waits for the receiving program a moment.
 bool MovePointerTo(POINT pt); // true once the pointer is on that pixel of the primary screen
-void PressLeftButton();
-void ReleaseLeftButton();
+void PressLeftButton(bool bDown = true); // false: releases it
 void PressKey(WORD wVk);
 POINT CenterOf(HWND hwnd); // of its rectangle on the screen
 // Handles this thread's messages for the time given.
