@@ -11,6 +11,13 @@ HICON LoadIconImage(UINT nIconId, int cx, int cy)
                              LR_DEFAULTCOLOR);
 }
 
+void DestroyShownIcon(HWND hWnd, UINT nGetMessage, WPARAM wParam)
+{
+    HICON hIcon = (HICON)SendMessageA(hWnd, nGetMessage, wParam, 0);
+    if (hIcon)
+        DestroyIcon(hIcon);
+}
+
 void PlayFeedbackSound(UINT nSoundId)
 {
     PlaySoundA(MAKEINTRESOURCEA(nSoundId), theApplication.m_hInstance, SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);

@@ -14,7 +14,7 @@ static const int SMALL_ICON_SIZE = 16;
 BOOL ZLBR_DlgZelbrant::OnInitDialog()
 {
     m_hWndPointed = m_hWndRoot = m_hWndFramed = NULL;
-    m_bKeepDialogOnTop = m_bAutoFindRootParent = m_bDrawInvertedFrame = true;
+    m_bKeepDialogOnTop = m_bAutoFindRootParent = m_bDrawInvertedFrame = OPTION_DEFAULT;
     m_bSelectedOnTop = false;
     m_bTracking = false;
 
@@ -109,42 +109,34 @@ void ZLBR_DlgZelbrant::ShowFrameOption()
 {
     HWND hWndFrameOption = GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME);
     SetControlChecked(hWndFrameOption, IsFrameUsed());
-    SetControlEnabled(hWndFrameOption, !m_bAutoFindRootParent);
+    SetControlEnabled(hWndFrameOption, IsFrameOptionEnabled());
 }
 
 // A finder drag disables the Menu button, then the option check boxes; its end
-// enables them again, the Menu button last. The frame option's check box only
-// speaks for the frame while the root parent is not searched.
+// enables them again, the Menu button last.
 void ZLBR_DlgZelbrant::ShowDragControls(bool bDragging)
 {
     if (bDragging)
         SetControlEnabled(m_hWndMenu, false);
     SetControlEnabled(GetDlgItem(m_hWnd, IDC_KEEP_DIALOG_ON_TOP), !bDragging);
     SetControlEnabled(GetDlgItem(m_hWnd, IDC_AUTO_FIND_ROOT_PARENT), !bDragging);
-    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !bDragging && !m_bAutoFindRootParent);
+    SetControlEnabled(GetDlgItem(m_hWnd, IDC_DRAW_INVERTED_FRAME), !bDragging && IsFrameOptionEnabled());
     if (!bDragging)
         SetControlEnabled(m_hWndMenu, true);
 }
 
-static void DestroyIconIfAny(LRESULT hIcon)
-{
-    if (hIcon)
-        DestroyIcon((HICON)hIcon);
-}
-
 BOOL ZLBR_DlgZelbrant::OnDestroy()
 {
-    DestroyIconIfAny(SendMessageA(m_hWndFinderIcon, STM_GETIMAGE, IMAGE_ICON, 0));
-    DestroyIconIfAny(SendMessageA(m_hWndCopy, BM_GETIMAGE, IMAGE_ICON, 0));
-    DestroyIconIfAny(SendMessageA(m_hWndMenu, BM_GETIMAGE, IMAGE_ICON, 0));
-    // The title-bar icon was loaded at start too; nothing else would free it.
-    DestroyIconIfAny(SendMessageA(m_hWnd, WM_GETICON, ICON_SMALL, 0));
+    DestroyShownIcon(m_hWndFinderIcon, STM_GETIMAGE, IMAGE_ICON);
+    DestroyShownIcon(m_hWndCopy, BM_GETIMAGE, IMAGE_ICON);
+    DestroyShownIcon(m_hWndMenu, BM_GETIMAGE, IMAGE_ICON);
+    DestroyShownIcon(m_hWnd, WM_GETICON, ICON_SMALL);
     return TRUE;
 }
 
 void ZLBR_DlgZelbrant::ShowFinderIcon(bool bIdle)
 {
-    DestroyIconIfAny(SendDlgItemMessageA(m_hWnd, IDC_FINDER_ICON, STM_GETIMAGE, IMAGE_ICON, 0));
+    DestroyShownIcon(m_hWndFinderIcon, STM_GETIMAGE, IMAGE_ICON);
     HICON hIcon = LoadIconImage(bIdle ? IDI_FINDER_FULL : IDI_FINDER_EMPTY, FINDER_ICON_SIZE, FINDER_ICON_SIZE);
     SendMessageA(m_hWndFinderIcon, STM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon);
 }

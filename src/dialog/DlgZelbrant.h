@@ -52,7 +52,12 @@ public:
     // parent is not searched.
     bool IsFrameUsed() const
     {
-        return m_bDrawInvertedFrame && !m_bAutoFindRootParent;
+        return m_bDrawInvertedFrame && IsFrameOptionEnabled();
+    }
+    // The frame option's check box speaks for the frame only then.
+    bool IsFrameOptionEnabled() const
+    {
+        return !m_bAutoFindRootParent;
     }
 
     // The inverted frame around the pointed window (picking/InvertedFrame.cpp).

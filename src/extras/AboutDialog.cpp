@@ -59,16 +59,6 @@ static BOOL OnAboutNotify(HWND hDlg, const NMHDR *pHeader)
     return TRUE;
 }
 
-static void DestroyAboutIcons(HWND hDlg)
-{
-    HICON hIcon = (HICON)SendMessageA(GetDlgItem(hDlg, IDOK), BM_GETIMAGE, IMAGE_ICON, 0);
-    if (hIcon)
-        DestroyIcon(hIcon);
-    hIcon = (HICON)SendMessageA(hDlg, WM_GETICON, ICON_SMALL, 0);
-    if (hIcon)
-        DestroyIcon(hIcon);
-}
-
 INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -84,7 +74,8 @@ INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPa
         }
         return FALSE;
     case WM_DESTROY:
-        DestroyAboutIcons(hDlg);
+        DestroyShownIcon(GetDlgItem(hDlg, IDOK), BM_GETIMAGE, IMAGE_ICON);
+        DestroyShownIcon(hDlg, WM_GETICON, ICON_SMALL);
         return TRUE;
     default:
         return FALSE;

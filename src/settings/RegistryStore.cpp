@@ -50,7 +50,7 @@ LONG RegWriteDword(const char *pszSubKey, const char *pszValueName, DWORD dwValu
 static void LoadOption(const char *pszValueName, bool *pbOption)
 {
     DWORD dwValue;
-    RegReadDword(pszValueName, theApplication.m_strRegistryKey.c_str(), 1, &dwValue);
+    RegReadDword(pszValueName, theApplication.m_strRegistryKey.c_str(), OPTION_DEFAULT ? 1 : 0, &dwValue);
     if (pbOption)
         *pbOption = dwValue != 0;
 }

@@ -13,8 +13,11 @@ LONG RegReadDword(const char *pszValueName, const char *pszSubKey, DWORD dwDefau
 // and every missing key above it; returns a Win32 error code.
 LONG RegWriteDword(const char *pszSubKey, const char *pszValueName, DWORD dwValue);
 
-// Reads the three options of the running major version; each comes up on
-// when missing or unreadable. A null pointer skips that option's store.
+// What each of the three options is until the user saves otherwise: on.
+const bool OPTION_DEFAULT = true;
+
+// Reads the three options of the running major version; each comes up as
+// OPTION_DEFAULT when missing or unreadable. A null pointer skips that option's store.
 void LoadSettings(bool *pbKeepDialogOnTop, bool *pbAutoFindRootParent, bool *pbDrawInvertedFrame);
 
 // Writes the three options, all three even when one fails; returns 0 or the
