@@ -29,7 +29,7 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
     const struct {
         int anStored[3]; // KeepDialogOnTop, AutoFindRootParent, DrawInvertedFrame; -1: nothing
         const char *pszControls;
-    } rows[] = {{{-1, -1, -1}, "+x +x -"}, {{-1, 0, 1}, "+x + +x"}, {{0, 1, 1}, "+ +x -"}};
+    } rows[] = {{{-1, -1, -1}, "+x +x -"}, {{-1, 0, 1}, "+x + +x"}, {{0, 1, 0}, "+ +x -"}, {{1, 0, 0}, "+x + +"}};
     for (const auto &row : rows) {
         DeleteRegistryKey(theApplication.m_strRegistryKey);
         const char *apszNames[] = {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"};
@@ -40,7 +40,7 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
         EXPECT_EQ(dialog.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME}),
                   row.pszControls);
         EXPECT_EQ(IsTopmost(dialog.m_hWnd), row.pszControls[1] == 'x');
-        EXPECT_TRUE(dialog.m_dlg.m_bDrawInvertedFrame);
+        EXPECT_EQ(dialog.m_dlg.m_bDrawInvertedFrame, row.anStored[2] != 0);
     }
     // A saved place with its copy for the monitor is where the dialog opens.
     StoreDialogPlacement(40, 30, 500, 350);
