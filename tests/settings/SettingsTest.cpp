@@ -42,7 +42,7 @@ TEST(RegistryStore, OptionsComeUpOnUnlessSavedOffOddValuesReadAsOnEachMajorVersi
     LoadSettings(&bKeep, NULL, NULL);
     EXPECT_TRUE(bKeep && SaveSettings(true, false, true) == ERROR_SUCCESS);
     EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop"}) + StoredDwords(keyV2, {"KeepDialogOnTop"}), "0 1 ");
-    // No part of a key's name may be longer than 255 characters.
+    // The registry refuses a key name with a level longer than 255 characters.
     theApplication.m_strRegistryKey = key + "\\" + std::string(300, 'x');
     EXPECT_NE(SaveSettings(true, true, true), ERROR_SUCCESS);
     theApplication.m_strRegistryKey = key;
