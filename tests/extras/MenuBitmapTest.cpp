@@ -1,55 +1,28 @@
-// The menu pictures: the pixel buffer's blend and sizes, and icons turned
-// into opaque bitmaps.
-#include "app/Resources.h"
+// The menu pictures: an icon's pixels blended over the menu colour into an
+// opaque bitmap.
 #include "extras/MenuBitmap.h"
-#include "extras/PixelBuffer.h"
-#include "res/resource.h"
-#include "support/Support.h"
 
 #include <gtest/gtest.h>
 
-TEST(PixelBuffer, BlendsRoundingToNearestAndKeepsItsPixelsWhenResizedToTheSameByteSize)
-{
-    // Source over background gives result, 0xAARRGGBB, at (i % 2, i / 2); column 2 has no source.
-    const DWORD cases[4][3] = {{0x00123456, 0xFFF0F0F0, 0xFFF0F0F0},
-                               {0xFF123456, 0xFFF0F0F0, 0xFF123456},
-                               {0x80FF0000, 0xFFF0F0F0, 0xFFF87878},
-                               {0x40000000, 0xFFD4D0C8, 0xFF9F9C96}};
-    PixelBuffer source, buffer;
-    ASSERT_TRUE(source.Resize(2, 2, false, 0) && buffer.Resize(2, 3, true, 0xFF010203));
-    for (int i = 0; i < 4; i++) {
-        source.At(i % 2, i / 2) = cases[i][0];
-        buffer.At(i % 2, i / 2) = cases[i][1];
-    }
-    buffer.BlendOver(source, 2, 2);
-    ASSERT_TRUE(buffer.Resize(3, 2, false, 0)); // 3 x 2 pixels become 2 x 3, stored as they were
-    EXPECT_EQ(std::vector<DWORD>(buffer.m_pPixels, buffer.m_pPixels + 6),
-              (std::vector<DWORD>{cases[2][2], cases[3][2], 0xFF010203, cases[0][2], cases[1][2], 0xFF010203}));
-    EXPECT_TRUE(buffer.m_bmi.bmiHeader.biWidth == 2 && buffer.m_bmi.bmiHeader.biHeight == 3);
-    for (int nSide : {0, -1}) {
-        EXPECT_TRUE(buffer.Resize(nSide, 4, true, 0) && source.Resize(4, nSide, true, 0));
-        EXPECT_TRUE(!buffer.m_pPixels && !buffer.m_cbPixels && !buffer.m_nWidth && !source.m_nHeight) << nSide;
-    }
-}
+#include <vector>
 
-// Clear pixels show the background, opaque ones the icon, and all are opaque;
-// an icon without a colour bitmap gives none.
-TEST(MenuBitmap, TheProgramsIconComesOutOpaqueOverTheMenuColourAndAMonochromeIconNotAtAll)
+// Straight (not premultiplied) colours, each channel rounded to the nearest:
+// clear, opaque, half and a quarter covering 0xF0 give 0xF0, 0xF8 and 0x78, 0xB4.
+TEST(MenuBitmap, AnIconsPixelsComeOutOpaqueBlendedOverTheMenuColourRoundedToTheNearest)
 {
-    BYTE bits[32] = {};
-    HICON hMonochrome = CreateIcon(NULL, 16, 16, 1, 1, bits, bits), hIcon = LoadIconImage(IDI_SAVE, 16, 16);
-    EXPECT_EQ(CreateMenuBitmapFromIcon(hMonochrome, 0xFFF0F0F0), (HBITMAP)NULL);
-    ICONINFO ii;
-    ASSERT_TRUE(GetIconInfo(hIcon, &ii));
-    HBITMAP hbm = CreateMenuBitmapFromIcon(hIcon, 0xFF204080);
-    std::vector<DWORD> icon(256), menu(256); // both 16 x 16, 32 bits a pixel
-    EXPECT_TRUE(GetBitmapBits(ii.hbmColor, 1024, icon.data()) == 1024 && GetBitmapBits(hbm, 1024, menu.data()) == 1024);
-    for (size_t i = 0; i < icon.size(); i++) {
-        BYTE bAlpha = icon[i] >> 24;
-        EXPECT_EQ(menu[i], bAlpha == 0 ? 0xFF204080 : bAlpha == 0xFF ? icon[i] : (menu[i] | 0xFF000000)) << i;
-    }
+    const DWORD adwIcon[4] = {0x00123456, 0xFF123456, 0x80FF0000, 0x40000000}; // 0xAARRGGBB, two rows top-down
+    BITMAPINFOHEADER bih = {sizeof bih, 2, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *pBits = NULL;
+    ICONINFO ii = {TRUE, 0, 0, CreateBitmap(2, 2, 1, 1, NULL),
+                   CreateDIBSection(NULL, (BITMAPINFO *)&bih, DIB_RGB_COLORS, &pBits, NULL, 0)};
+    ASSERT_TRUE(pBits);
+    memcpy(pBits, adwIcon, sizeof adwIcon);
+    HICON hIcon = CreateIconIndirect(&ii);
+    HBITMAP hbm = CreateMenuBitmapFromIcon(hIcon, 0xFFF0F0F0);
+    std::vector<DWORD> menu(4);
+    EXPECT_EQ(GetBitmapBits(hbm, 16, menu.data()), 16);
+    EXPECT_EQ(menu, (std::vector<DWORD>{0xFFF0F0F0, 0xFF123456, 0xFFF87878, 0xFFB4B4B4}));
     for (HGDIOBJ hObject : {(HGDIOBJ)ii.hbmColor, (HGDIOBJ)ii.hbmMask, (HGDIOBJ)hbm})
         DeleteObject(hObject);
     DestroyIcon(hIcon);
-    DestroyIcon(hMonochrome);
 }
