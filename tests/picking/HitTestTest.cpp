@@ -70,6 +70,10 @@ static HWND BuildRandomTree(unsigned nSeed)
         CreateTopLevel(WS_POPUP | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
                        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (nSeed % 8 == 5 ? WS_EX_LAYOUTRTL : 0), s_rcTree.left,
                        s_rcTree.top, s_rcTree.right - s_rcTree.left, s_rcTree.bottom - s_rcTree.top, NULL, "Arbre");
+    // Above the random windows of a tree laid out right to left, an edit along its client area's left edge.
+    RECT rcClient;
+    if (GetClientRect(hWndTree, &rcClient) && (GetWindowLongA(hWndTree, GWL_EXSTYLE) & WS_EX_LAYOUTRTL))
+        CreateControl(hWndTree, "Edit", WS_VISIBLE | WS_BORDER, rcClient.right - 75, 30, 75, 23, 1);
     AddRandomChildren(hWndTree, rng, 0);
     ShowWindow(hWndTree, SW_SHOWNOACTIVATE);
     return hWndTree;
@@ -106,16 +110,21 @@ static const int s_nServeTree = []() {
     }
 }();
 
+HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed)
+{
+    SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
+    bool bStarted = other.Start(BinPath(L"zelbrant_tests.exe"));
+    SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
+    return bStarted ? other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000) : NULL;
+}
+
 TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheWindowThePlainSearchGives)
 {
     for (unsigned nSeed : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}) {
         ChildProcess other; // trees 9, 10 and 0 are another program's
         WindowHolder own(nSeed - 1 < 8 ? BuildRandomTree(nSeed) : NULL);
-        SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
-        HWND hWndTree = own.m_hWnd;
-        ASSERT_TRUE(hWndTree || (other.Start(BinPath(L"zelbrant_tests.exe")) &&
-                                 (hWndTree = other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000))));
-        SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
+        HWND hWndTree = own.m_hWnd ? own.m_hWnd : ShowTreeInOtherProcess(other, nSeed);
+        ASSERT_TRUE(hWndTree);
         std::mt19937 rng(nSeed);
         for (int i = 0; i < 100; i++) {
             POINT pt = {s_rcTree.left - 10 + (int)(rng() % 440), s_rcTree.top - 10 + (int)(rng() % 340)};

@@ -96,6 +96,8 @@ public:
     PROCESS_INFORMATION m_pi;
 };
 
+// Starts this test program as another process showing the window tree of that seed (HitTestTest.cpp); its window.
+HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed);
 // Reads a message box's caption and text, "|" between them, and closes it.
 std::string DismissMessageBox(HWND hWndBox);
 // Runs the action, during which this thread shows a message box and waits for
