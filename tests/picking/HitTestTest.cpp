@@ -29,7 +29,7 @@ static BOOL CALLBACK PlainHitProc(HWND hwnd, LPARAM lParam)
            (GetWindowLongA(hwnd, GWL_STYLE) & 7);
 }
 
-static HWND PlainWindowAtPoint(POINT ptScreen)
+static HWND PlainWindowAtPoint(POINT ptScreen, WNDENUMPROC pfnHitProc = PlainHitProc)
 {
     HWND hWnd = NULL, hWndFound = GetAncestor(WindowFromPoint(ptScreen), GA_ROOT);
     while (hWndFound) {
@@ -39,7 +39,7 @@ static HWND PlainWindowAtPoint(POINT ptScreen)
         ScreenToClient(hWnd, &ptNext);
         level.m_ptPoint.x = std::min(level.m_ptPoint.x, ptNext.x);
         GetClientRect(hWnd, &level.m_rcClip);
-        EnumChildWindows(hWnd, PlainHitProc, (LPARAM)&level);
+        EnumChildWindows(hWnd, pfnHitProc, (LPARAM)&level);
         hWndFound = level.m_hWndFound;
     }
     return hWnd;
@@ -123,8 +123,30 @@ HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed)
     return bStarted ? other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000) : NULL;
 }
 
+// The program's GetWindowRect destroys s_hWndVanishing before it answers for
+// it, and its EnumChildWindows counts the levels enumerated with ChildHitProc.
+static HWND s_hWndVanishing;
+static int s_nEnumeratedLevels;
+static const FARPROC s_pfnGetWindowRect = GetProcAddress(GetModuleHandleA("user32.dll"), "GetWindowRect");
+static const FARPROC s_pfnEnumChildWindows = GetProcAddress(GetModuleHandleA("user32.dll"), "EnumChildWindows");
+
+static BOOL WINAPI GetRectOfVanishing(HWND hWnd, RECT *prc)
+{
+    if (hWnd == s_hWndVanishing)
+        DestroyWindow(hWnd);
+    return ((decltype(&GetWindowRect))(void *)s_pfnGetWindowRect)(hWnd, prc);
+}
+
+static BOOL WINAPI CountEnumeratedLevel(HWND hWnd, WNDENUMPROC pfnProc, LPARAM lParam)
+{
+    s_nEnumeratedLevels += pfnProc == ChildHitProc;
+    return ((decltype(&EnumChildWindows))(void *)s_pfnEnumChildWindows)(hWnd, pfnProc, lParam);
+}
+
 TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheWindowThePlainSearchGives)
 {
+    Redirect(s_pfnGetWindowRect, (FARPROC)(void *)GetRectOfVanishing);
+    Redirect(s_pfnEnumChildWindows, (FARPROC)(void *)CountEnumeratedLevel);
     for (unsigned nSeed : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 0}) {
         ChildProcess other; // trees 9, 10, 13 and 0 are another program's
         WindowHolder own(nSeed - 1 < 8 ? BuildRandomTree(nSeed) : NULL);
@@ -136,13 +158,21 @@ TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheW
             RECT rcEdit; // in a tree laid out right to left, first the edit's left column, the client area's first
             if (i == 0 && GetWindowRect(GetDlgItem(hWndTree, 1), &rcEdit))
                 pt = {rcEdit.left, rcEdit.top + 5};
+            // In tree 7 the first window vanishes as the third search's walk asks for its rectangle (that
+            // search's point lies on another window): only then does a search enumerate a level.
+            s_hWndVanishing = nSeed == 7 && i == 2 ? GetWindow(hWndTree, GW_CHILD) : NULL;
+            int nEnumerated = s_nEnumeratedLevels;
             HWND hWnd = FindWindowAtPoint(pt.x, pt.y);
             // The tree that changes during the search: inside it, the answer is in it, or gone.
             if (nSeed == 0) {
                 EXPECT_TRUE(!PtInRect(&s_rcTree, pt) || !IsWindow(hWnd) || GetAncestor(hWnd, GA_ROOT) == hWndTree);
             } else {
+                EXPECT_EQ(s_nEnumeratedLevels - nEnumerated, s_hWndVanishing ? 1 : 0) << "tree " << nSeed;
                 ASSERT_EQ(hWnd, PlainWindowAtPoint(pt)) << "tree " << nSeed << " at " << pt.x << ", " << pt.y;
+                ASSERT_EQ(PlainWindowAtPoint(pt, ChildHitProc), hWnd) << "by enumeration alone, tree " << nSeed;
             }
         }
     }
+    Redirect((FARPROC)(void *)GetRectOfVanishing, s_pfnGetWindowRect);
+    Redirect((FARPROC)(void *)CountEnumeratedLevel, s_pfnEnumChildWindows);
 }

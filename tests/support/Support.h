@@ -123,6 +123,8 @@ void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy);
 // Sounds (SoundSpy.cpp). The program's code is linked into the test program,
 // so its PlaySoundA and MessageBeep calls go through the test program's
 // imports; while a spy lives, they go to recorders, which then call the real functions.
+// Points the test program's import slot that holds pfnFrom at pfnTo.
+void Redirect(FARPROC pfnFrom, FARPROC pfnTo);
 struct SoundSpy {
     SoundSpy();
     ~SoundSpy();
