@@ -80,6 +80,7 @@ TEST(PlacementGeometry, TheDialogReopensWhereSavedOnlyOnTheSameMonitorWithAMatch
         // At 2560 x 1440 the monitor's key differs from the one saved: no copy.
         {"the second monitor at 2560 x 1440", rcSaved, false, {1920, 0, 4480, 1400}, false, {1920, 340, 2320, 640}},
         {"the second monitor removed", rcSaved, false, rcPrimary, false, rcCreated},
+        {"all zeros, no copy", {0, 0, 0, 0}, false, rcPrimary, false, rcCreated},
         {"removed, a copy on the primary", rcSaved, true, rcPrimary, false, {1520, 100, 1920, 400}},
         // Right and bottom edges are moved in first, then left and top, each
         // move counting even when a later one undoes it.
