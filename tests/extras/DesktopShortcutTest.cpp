@@ -63,6 +63,9 @@ TEST(DesktopShortcut,
         EXPECT_EQ(ReadShortcut(link), bFits ? std::string(szProgram) + "\n" + szStartDir +
                                                   "\nD\xE9marrer l'application Zelbrant\n" + szProgram + ",-101\n1,0"
                                             : "");
+        // An empty icon file names no icon.
+        EXPECT_TRUE(!bFits || (WriteDesktopShortcut(theApplication, szProgram, "") >= 0 &&
+                               ReadShortcut(link).find("\n,0\n") != std::string::npos));
     }
     RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_EXPAND_SZ, "%USERPROFILE%\\Desktop", 22);
     // A missing folder is made level by level, never on a drive that does not exist or over a file.
