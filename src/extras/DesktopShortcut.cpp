@@ -70,7 +70,7 @@ static HRESULT SetLinkProperties(IShellLinkA *pLink, const char *pszIconFile, co
         hr = pLink->SetWorkingDirectory(pszWorkingDir);
     if (SUCCEEDED(hr))
         hr = pLink->SetDescription("Démarrer l'application Zelbrant");
-    if (SUCCEEDED(hr) && pszIconFile)
+    if (SUCCEEDED(hr) && pszIconFile && pszIconFile[0])
         hr = pLink->SetIconLocation(pszIconFile, s_nIconIndex);
     if (SUCCEEDED(hr))
         hr = pLink->SetShowCmd(SW_SHOWNORMAL);

@@ -12,8 +12,8 @@ class Application;
 // target does not exist, an existing shortcut is removed instead.
 HRESULT WriteDesktopShortcut(const Application &app, const char *pszTarget, const char *pszIconFile);
 
-// Builds and saves one shortcut, replacing the file. The icon file and the
-// working directory may be null: the property is then not set.
+// Builds and saves one shortcut, replacing the file. The icon file may be
+// null or empty and the working directory null: the property is then not set.
 HRESULT SaveShellLink(const char *pszLinkPath, const char *pszIconFile, const char *pszTarget,
                       const char *pszWorkingDir);
 

@@ -57,6 +57,8 @@ bool PixelBuffer::Resize(int nHeight, int nWidth, bool bFill, DWORD dwColor)
         DWORD *pPixels = cbNeeded <= MAXDWORD ? (DWORD *)HeapAlloc(GetProcessHeap(), 0, (SIZE_T)cbNeeded) : NULL;
         if (!pPixels)
             return false;
+        // Cannot be refused: the buffer was just emptied, and the block's
+        // size is the product of the two positive sides.
         Attach(pPixels, (DWORD)cbNeeded, nWidth, nHeight);
     }
     if (bFill)

@@ -3,9 +3,8 @@
 
 void ScreenRectToClient(HWND hWnd, RECT *prc)
 {
-    POINT ptTopLeft = {prc->left, prc->top};
-    POINT ptBottomRight = {prc->right, prc->bottom};
-    ScreenToClient(hWnd, &ptTopLeft);
-    ScreenToClient(hWnd, &ptBottomRight);
-    SetRect(prc, ptTopLeft.x, ptTopLeft.y, ptBottomRight.x, ptBottomRight.y);
+    // Two points are mapped as a rectangle: in a right-to-left window, whose
+    // client x runs leftwards from its right edge, the system swaps the
+    // mirrored left and right edges back.
+    MapWindowPoints(HWND_DESKTOP, hWnd, (POINT *)prc, 2);
 }

@@ -5,5 +5,6 @@
 #include <windows.h>
 
 // Converts a rectangle in screen coordinates into the client coordinates of
-// hWnd, corner by corner.
+// hWnd by its true extent: in a window laid out right to left too, its left
+// edge is not past its right one.
 void ScreenRectToClient(HWND hWnd, RECT *prc);

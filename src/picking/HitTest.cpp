@@ -108,15 +108,16 @@ static bool WalkDescendants(ChildHitSearch *pSearch, POINT ptScreen, HWND hWnd)
     return !pSearch->m_hWndFound || IsChild(pSearch->m_hWndCurrent, pSearch->m_hWndFound);
 }
 
-// Every level would map the point and the rectangles by ScreenToClient: a
-// shift, which keeps whether a rectangle holds the point, or in a right-to-left
-// layout a mirror, which turns every rectangle's left edge past its right one,
-// so that none holds the point.
-static bool IsMirrored(HWND hWnd, POINT ptScreen, POINT ptClient)
+// The pixel at the screen point in hWnd's client coordinates, mapped as the
+// one-column rectangle it covers: in a right-to-left window, whose client x
+// runs leftwards, the point alone would name the column left of the pixel.
+static POINT ScreenPixelToClient(HWND hWnd, POINT ptScreen)
 {
-    POINT ptRight = {ptScreen.x + 1, ptScreen.y};
-    ScreenToClient(hWnd, &ptRight);
-    return ptRight.x < ptClient.x;
+    // Unsigned: the column past the largest x must not overflow.
+    RECT rcPixel = {ptScreen.x, ptScreen.y, (LONG)((ULONG)ptScreen.x + 1), ptScreen.y};
+    ScreenRectToClient(hWnd, &rcPixel);
+    POINT ptClient = {rcPixel.left, rcPixel.top};
+    return ptClient;
 }
 
 HWND FindWindowAtPoint(int x, int y)
@@ -144,12 +145,11 @@ HWND FindWindowAtPoint(int x, int y)
         ChildHitSearch search;
         search.m_hWndFound = NULL;
         SetRect(&search.m_rcClip, 0, 0, 1, 1);
-        search.m_ptPoint = ptScreen;
-        ScreenToClient(hWndCurrent, &search.m_ptPoint);
+        search.m_ptPoint = ScreenPixelToClient(hWndCurrent, ptScreen);
         search.m_hWndCurrent = hWndCurrent;
         GetClientRect(hWndCurrent, &search.m_rcClip);
         // Windows are cut to the client area: outside it none holds the point.
-        if (!PtInRect(&search.m_rcClip, search.m_ptPoint) || IsMirrored(hWndCurrent, ptScreen, search.m_ptPoint))
+        if (!PtInRect(&search.m_rcClip, search.m_ptPoint))
             return hWndCurrent;
         if (!WalkDescendants(&search, ptScreen, hWndChild)) {
             search.m_hWndFound = NULL;

@@ -7,7 +7,7 @@
 
 // What one level of the search hands to ChildHitProc; reset at every level.
 struct ChildHitSearch {
-    POINT m_ptPoint;    // the searched point, in client coordinates of m_hWndCurrent
+    POINT m_ptPoint;    // the searched pixel, in client coordinates of m_hWndCurrent
     HWND m_hWndCurrent; // the window whose descendants are searched at this level
     RECT m_rcClip;      // client rectangle of m_hWndCurrent; (0, 0, 1, 1) when unreadable
     HWND m_hWndFound;   // the window taken at this level, or null

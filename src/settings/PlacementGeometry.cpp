@@ -57,17 +57,10 @@ bool MoveRectIntoArea(RECT *prc, const RECT &rcArea)
 bool ChooseRestoredRect(const RECT *prcSaved, const RECT *prcCopy, const RECT &rcCurrent, const RECT &rcWork,
                         RECT *prcResult)
 {
-    RECT rcSaved = prcSaved ? *prcSaved : rcCurrent;
-    RECT rcCopy = {0, 0, 0, 0};
-    if (prcCopy)
-        rcCopy = *prcCopy;
-    bool bAsSaved = false;
-    if (EqualRect(&rcCopy, &rcSaved)) {
-        *prcResult = rcSaved;
-        bAsSaved = prcCopy != NULL;
-    } else {
-        *prcResult = rcCurrent;
-    }
+    // Only a copy that was found can agree: a saved rectangle of all zeros
+    // matches no copy that is missing.
+    bool bAsSaved = prcSaved && prcCopy && EqualRect(prcCopy, prcSaved);
+    *prcResult = bAsSaved ? *prcSaved : rcCurrent;
     return MoveRectIntoArea(prcResult, rcWork) && bAsSaved;
 }
 

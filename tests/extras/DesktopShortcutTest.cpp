@@ -50,6 +50,9 @@ TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesButNev
     EXPECT_FALSE(GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(ReadShortcut(link), std::string(szProgram) + "\n" + szStartDir +
                                       "\nD\xE9marrer l'application Zelbrant\n" + szProgram + ",-101");
+    ASSERT_GE(WriteDesktopShortcut(theApplication, szProgram, ""), 0); // an empty icon file names no icon
+    EXPECT_EQ(ReadShortcut(link),
+              std::string(szProgram) + "\n" + szStartDir + "\nD\xE9marrer l'application Zelbrant\n,0");
     // Under Wine the shell answers a missing desktop folder with the default
     // one, but a relative one as it is set.
     CreateDirectoryA("relative", NULL);

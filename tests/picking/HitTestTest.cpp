@@ -18,6 +18,8 @@ static BOOL CALLBACK PlainHitProc(HWND hwnd, LPARAM lParam)
     GetWindowRect(hwnd, &rc);
     ScreenToClient(pLevel->m_hWndCurrent, (POINT *)&rc.left); // corner by corner
     ScreenToClient(pLevel->m_hWndCurrent, (POINT *)&rc.right);
+    if (rc.left > rc.right) // mirrored by a window laid out right to left
+        std::swap(rc.left, rc.right);
     IntersectRect(&rcHit, &rc, &pLevel->m_rcClip);
     if (!PtInRect(&rcHit, pLevel->m_ptPoint))
         return TRUE;
@@ -27,14 +29,17 @@ static BOOL CALLBACK PlainHitProc(HWND hwnd, LPARAM lParam)
            (GetWindowLongA(hwnd, GWL_STYLE) & 7);
 }
 
-static HWND PlainWindowAtPoint(POINT ptScreen)
+static HWND PlainWindowAtPoint(POINT ptScreen, WNDENUMPROC pfnHitProc = PlainHitProc)
 {
     HWND hWnd = NULL, hWndFound = GetAncestor(WindowFromPoint(ptScreen), GA_ROOT);
     while (hWndFound) {
         ChildHitSearch level = {ptScreen, hWnd = hWndFound, {0, 0, 1, 1}, NULL};
+        POINT ptNext = {ptScreen.x + 1, ptScreen.y}; // the pixel's far edge: mirrored, its left one
         ScreenToClient(hWnd, &level.m_ptPoint);
+        ScreenToClient(hWnd, &ptNext);
+        level.m_ptPoint.x = std::min(level.m_ptPoint.x, ptNext.x);
         GetClientRect(hWnd, &level.m_rcClip);
-        EnumChildWindows(hWnd, PlainHitProc, (LPARAM)&level);
+        EnumChildWindows(hWnd, pfnHitProc, (LPARAM)&level);
         hWndFound = level.m_hWndFound;
     }
     return hWnd;
@@ -70,6 +75,10 @@ static HWND BuildRandomTree(unsigned nSeed)
         CreateTopLevel(WS_POPUP | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
                        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (nSeed % 8 == 5 ? WS_EX_LAYOUTRTL : 0), s_rcTree.left,
                        s_rcTree.top, s_rcTree.right - s_rcTree.left, s_rcTree.bottom - s_rcTree.top, NULL, "Arbre");
+    // Above the random windows of a tree laid out right to left, an edit along its client area's left edge.
+    RECT rcClient;
+    if (GetClientRect(hWndTree, &rcClient) && (GetWindowLongA(hWndTree, GWL_EXSTYLE) & WS_EX_LAYOUTRTL))
+        CreateControl(hWndTree, "Edit", WS_VISIBLE | WS_BORDER, rcClient.right - 75, 30, 75, 23, 1);
     AddRandomChildren(hWndTree, rng, 0);
     ShowWindow(hWndTree, SW_SHOWNOACTIVATE);
     return hWndTree;
@@ -106,26 +115,64 @@ static const int s_nServeTree = []() {
     }
 }();
 
+HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed)
+{
+    SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
+    bool bStarted = other.Start(BinPath(L"zelbrant_tests.exe"));
+    SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
+    return bStarted ? other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000) : NULL;
+}
+
+// The program's GetWindowRect destroys s_hWndVanishing before it answers for
+// it, and its EnumChildWindows counts the levels enumerated with ChildHitProc.
+static HWND s_hWndVanishing;
+static int s_nEnumeratedLevels;
+static const FARPROC s_pfnGetWindowRect = GetProcAddress(GetModuleHandleA("user32.dll"), "GetWindowRect");
+static const FARPROC s_pfnEnumChildWindows = GetProcAddress(GetModuleHandleA("user32.dll"), "EnumChildWindows");
+
+static BOOL WINAPI GetRectOfVanishing(HWND hWnd, RECT *prc)
+{
+    if (hWnd == s_hWndVanishing)
+        DestroyWindow(hWnd);
+    return ((decltype(&GetWindowRect))(void *)s_pfnGetWindowRect)(hWnd, prc);
+}
+
+static BOOL WINAPI CountEnumeratedLevel(HWND hWnd, WNDENUMPROC pfnProc, LPARAM lParam)
+{
+    s_nEnumeratedLevels += pfnProc == ChildHitProc;
+    return ((decltype(&EnumChildWindows))(void *)s_pfnEnumChildWindows)(hWnd, pfnProc, lParam);
+}
+
 TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheWindowThePlainSearchGives)
 {
-    for (unsigned nSeed : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}) {
-        ChildProcess other; // trees 9, 10 and 0 are another program's
+    Redirect(s_pfnGetWindowRect, (FARPROC)(void *)GetRectOfVanishing);
+    Redirect(s_pfnEnumChildWindows, (FARPROC)(void *)CountEnumeratedLevel);
+    for (unsigned nSeed : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 0}) {
+        ChildProcess other; // trees 9, 10, 13 and 0 are another program's
         WindowHolder own(nSeed - 1 < 8 ? BuildRandomTree(nSeed) : NULL);
-        SetEnvironmentVariableA("ZELBRANT_HIT_TREE", std::to_string(nSeed).c_str());
-        HWND hWndTree = own.m_hWnd;
-        ASSERT_TRUE(hWndTree || (other.Start(BinPath(L"zelbrant_tests.exe")) &&
-                                 (hWndTree = other.WaitForWindow(TEST_WINDOW_CLASS, "Arbre", 15000))));
-        SetEnvironmentVariableA("ZELBRANT_HIT_TREE", NULL);
+        HWND hWndTree = own.m_hWnd ? own.m_hWnd : ShowTreeInOtherProcess(other, nSeed);
+        ASSERT_TRUE(hWndTree);
         std::mt19937 rng(nSeed);
         for (int i = 0; i < 100; i++) {
             POINT pt = {s_rcTree.left - 10 + (int)(rng() % 440), s_rcTree.top - 10 + (int)(rng() % 340)};
+            RECT rcEdit; // in a tree laid out right to left, first the edit's left column, the client area's first
+            if (i == 0 && GetWindowRect(GetDlgItem(hWndTree, 1), &rcEdit))
+                pt = {rcEdit.left, rcEdit.top + 5};
+            // In tree 7 the first window vanishes as the third search's walk asks for its rectangle (that
+            // search's point lies on another window): only then does a search enumerate a level.
+            s_hWndVanishing = nSeed == 7 && i == 2 ? GetWindow(hWndTree, GW_CHILD) : NULL;
+            int nEnumerated = s_nEnumeratedLevels;
             HWND hWnd = FindWindowAtPoint(pt.x, pt.y);
             // The tree that changes during the search: inside it, the answer is in it, or gone.
             if (nSeed == 0) {
                 EXPECT_TRUE(!PtInRect(&s_rcTree, pt) || !IsWindow(hWnd) || GetAncestor(hWnd, GA_ROOT) == hWndTree);
             } else {
+                EXPECT_EQ(s_nEnumeratedLevels - nEnumerated, s_hWndVanishing ? 1 : 0) << "tree " << nSeed;
                 ASSERT_EQ(hWnd, PlainWindowAtPoint(pt)) << "tree " << nSeed << " at " << pt.x << ", " << pt.y;
+                ASSERT_EQ(PlainWindowAtPoint(pt, ChildHitProc), hWnd) << "by enumeration alone, tree " << nSeed;
             }
         }
     }
+    Redirect((FARPROC)(void *)GetRectOfVanishing, s_pfnGetWindowRect);
+    Redirect((FARPROC)(void *)CountEnumeratedLevel, s_pfnEnumChildWindows);
 }

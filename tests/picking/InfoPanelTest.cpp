@@ -49,6 +49,8 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
     WindowHolder owned(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200, main.m_hWnd));
     HWND hWndGone = CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200);
     DestroyWindow(hWndGone);
+    ChildProcess other; // its window laid out right to left, 414 pixels wide inside, holds an edit at its left
+    HWND hWndMirrored = ShowTreeInOtherProcess(other, 13), hWndMirroredEdit = GetDlgItem(hWndMirrored, 1);
     // Handles are small numbers here: one with a hexadecimal letter shows its case.
     std::list<WindowHolder> windows;
     do
@@ -75,6 +77,8 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
          "Propriétaire|ZelbrantTestWindow|H|0|*|*|P|(200, 100), (600, 400)   400 × 300 + + + +"},
         {hWndPopup, false, hWndPopup, owner, hWndMiddle,
          "Boîte|ZelbrantTestWindow|H|0|*|*|P|(60, 70), (110, 110)   50 × 40 + + + -"},
+        {hWndMirroredEdit, false, hWndMirroredEdit, hWndMirrored, hWndMirrored,
+         "|Edit|H|1|*|0x00400000|P|(339, 30), (414, 53)   75 × 23 + + + -"},
         {hWndLettered, true, hWndLettered, hWndLettered, NULL,
          "|ZelbrantTestWindow|H|0|*|*|P|(10, 20), (40, 60)   30 × 40 + + + +"},
     };

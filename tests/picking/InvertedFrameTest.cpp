@@ -90,13 +90,18 @@ TEST(GetFrameGeometry, ATopLevelWindowIsOutlinedInsideItsClientAreaAndAControlAl
     }
 }
 
-// A pixel of a window's client area as it is on the screen.
-static COLORREF ClientPixel(HWND hWnd, int x, int y)
+// The screen's row 10 pixels below the rectangle's top, from a pixel left of
+// it to one right of it; banded, with the pixels of its band inverted back.
+static std::vector<COLORREF> ScreenRow(const RECT &rc, bool bBanded)
 {
-    HDC hdc = GetDC(hWnd);
-    COLORREF cr = GetPixel(hdc, x, y);
-    ReleaseDC(hWnd, hdc);
-    return cr;
+    HDC hdc = GetDC(NULL);
+    std::vector<COLORREF> row;
+    for (int x = rc.left - 1; x <= rc.right; x++) {
+        bool bBand = x >= rc.left && x < rc.right && (x < rc.left + 3 || x >= rc.right - 3);
+        row.push_back(GetPixel(hdc, x, rc.top + 10) ^ (bBanded && bBand ? 0xFFFFFF : 0));
+    }
+    ReleaseDC(NULL, hdc);
+    return row;
 }
 
 TEST(DrawFrame, OutlinesAControlOnItsWindowErasesItAndForgetsADestroyedOneButNeverDrawsOverTheDialog)
@@ -104,18 +109,26 @@ TEST(DrawFrame, OutlinesAControlOnItsWindowErasesItAndForgetsADestroyedOneButNev
     MainDialog main;
     for (HWND hWnd : {main.m_hWnd, main.m_dlg.m_hWndInfoTitle, (HWND)NULL})
         EXPECT_FALSE(main.m_dlg.DrawFrame(hWnd) || main.m_dlg.m_hWndFramed) << (void *)hWnd;
+    ShowWindow(main.m_hWnd, SW_HIDE); // kept on top, it would cover the screen read below
 
     WindowHolder host(CreateTopLevel(WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, 700, 500, 300, 200));
     HWND hWndPanel = CreateControl(host, "Static", WS_VISIBLE, 40, 40, 100, 60);
+    ChildProcess other; // its window laid out right to left holds an edit
+    HWND hWndMirrored = ShowTreeInOtherProcess(other, 13);
     UpdateWindow(host);
+    RedrawWindow(hWndMirrored, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessagesFor(0);
-    COLORREF crEdge = ClientPixel(host, 41, 41), crInside = ClientPixel(host, 45, 45);
     ZLBR_DlgZelbrant dlg(NULL);
-
-    ASSERT_TRUE(dlg.DrawFrame(hWndPanel));
-    EXPECT_EQ(dlg.m_hWndFramed, hWndPanel);
-    EXPECT_TRUE(ClientPixel(host, 41, 41) == (crEdge ^ 0xFFFFFF) && ClientPixel(host, 45, 45) == crInside);
-    EXPECT_TRUE(dlg.EraseFrame() && !dlg.m_hWndFramed && ClientPixel(host, 41, 41) == crEdge);
+    for (HWND hWnd : {hWndPanel, GetDlgItem(hWndMirrored, 1)}) {
+        RECT rc;
+        GetWindowRect(hWnd, &rc);
+        std::vector<COLORREF> screen = ScreenRow(rc, false);
+        ASSERT_TRUE(dlg.DrawFrame(hWnd));
+        // Wine shows what is drawn on a window of its own process a moment later.
+        EXPECT_TRUE(dlg.m_hWndFramed == hWnd && WaitUntil([&] { return ScreenRow(rc, true) == screen; }, 2000));
+        EXPECT_TRUE(dlg.EraseFrame() && !dlg.m_hWndFramed &&
+                    WaitUntil([&] { return ScreenRow(rc, false) == screen; }, 2000));
+    }
 
     ASSERT_TRUE(dlg.DrawFrame(hWndPanel));
     DestroyWindow(hWndPanel);

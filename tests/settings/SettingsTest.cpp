@@ -101,6 +101,9 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
          {std::make_pair("X", 100), std::make_pair("Y", 120), std::make_pair("CX", 400), std::make_pair("CY", 300)})
         RegWriteDword((key + "\\MonitorRectangle(0,0,1920,1080)").c_str(), v.first, v.second);
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "a copy only for a monitor of another size";
+    StoreDialogPlacement(0, 0, 0, 0);
+    DeleteRegistryKey(copyKey);
+    EXPECT_EQ(restored(), "0 (0,0,400,300)") << "all zeros, no copy";
     StoreDialogPlacement(930, 120, 400, 300);
     EXPECT_EQ(restored(), "0 (880,120,1280,420)") << "50 px past the right edge";
     // A negative width, or a right edge that wraps far left of the left one.

@@ -21,7 +21,7 @@ static BOOL WINAPI RecordMessageBeep(UINT uType)
 
 // Points the test program's import slot that holds pfnFrom at pfnTo (the
 // table may lie in a read-only section).
-static void Redirect(FARPROC pfnFrom, FARPROC pfnTo)
+void Redirect(FARPROC pfnFrom, FARPROC pfnTo)
 {
     BYTE *pBase = (BYTE *)GetModuleHandleA(NULL);
     IMAGE_NT_HEADERS *pNt = (IMAGE_NT_HEADERS *)(pBase + ((IMAGE_DOS_HEADER *)pBase)->e_lfanew);

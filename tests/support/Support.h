@@ -92,6 +92,8 @@ public:
     PROCESS_INFORMATION m_pi;
 };
 
+// Starts this test program as another process showing the window tree of that seed (HitTestTest.cpp); its window.
+HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed);
 // Reads a message box's caption and text, "|" between them, and closes it.
 std::string DismissMessageBox(HWND hWndBox);
 // Runs the action, during which this thread shows a message box and waits for
@@ -117,6 +119,8 @@ void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy);
 // Sounds (SoundSpy.cpp). The program's code is linked into the test program,
 // so its PlaySoundA and MessageBeep calls go through the test program's
 // imports; while a spy lives, they go to recorders, which then call the real functions.
+// Points the test program's import slot that holds pfnFrom at pfnTo.
+void Redirect(FARPROC pfnFrom, FARPROC pfnTo);
 struct SoundSpy {
     SoundSpy();
     ~SoundSpy();
