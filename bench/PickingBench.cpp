@@ -7,7 +7,7 @@
 #include "BenchTrees.h"
 #include "app/Application.h"
 #include "dialog/DlgZelbrant.h"
-#include "picking/HitTest.h"
+#include "picking/WindowAtPoint.h"
 #include "picking/InfoPanel.h"
 #include "res/resource.h"
 

@@ -5,7 +5,7 @@
 // idle state of the controls.
 #include "dialog/DlgZelbrant.h"
 
-#include "picking/HitTest.h"
+#include "picking/WindowAtPoint.h"
 #include "res/resource.h"
 
 // The pointer position of the mouse message being handled, in the dialog's

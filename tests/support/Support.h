@@ -92,7 +92,7 @@ public:
     PROCESS_INFORMATION m_pi;
 };
 
-// Starts this test program as another process showing the window tree of that seed (HitTestTest.cpp); its window.
+// Starts this test program as another process showing the window tree of that seed (WindowAtPointTest.cpp); its window.
 HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed);
 // Reads a message box's caption and text, "|" between them, and closes it.
 std::string DismissMessageBox(HWND hWndBox);

@@ -1,6 +1,6 @@
 // Over random window trees of this program and of another one, FindWindowAtPoint
 // finds what a plain step-by-step search finds, and stays sound as a tree changes.
-#include "picking/HitTest.h"
+#include "picking/WindowAtPoint.h"
 #include "support/Support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Hit-testing by geometry, level by level, below the top-level window that the
 // system sees at a point.
-#include "picking/HitTest.h"
+#include "picking/WindowAtPoint.h"
 
 #include "picking/ClientRect.h"
 #include "app/WindowStyle.h"
