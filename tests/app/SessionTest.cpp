@@ -9,6 +9,50 @@
 
 #include <shlobj.h>
 
+// Real input, as a user's hand gives it. The pause lets the receiving program handle the events one by one.
+static void Send(INPUT input)
+{
+    SendInput(1, &input, sizeof(input));
+    PumpMessagesFor(15);
+}
+
+static void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
+{
+    INPUT input = {INPUT_MOUSE, {}};
+    input.mi = {dx, dy, 0, dwFlags, 0, 0};
+    Send(input);
+}
+
+// Absolute coordinates span 0..65535 over the primary screen; aiming at the
+// middle of the pixel lands on it whatever the screen's size.
+static LONG Normalized(LONG nPixel, int nScreenSize)
+{
+    return (LONG)(((LONGLONG)(2 * nPixel + 1) * 65536) / (2 * nScreenSize));
+}
+
+// True once the pointer is on that pixel of the primary screen.
+static bool MovePointerTo(POINT pt)
+{
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalized(pt.x, GetSystemMetrics(SM_CXSCREEN)),
+              Normalized(pt.y, GetSystemMetrics(SM_CYSCREEN)));
+    POINT ptCursor;
+    return WaitUntil([&] { return GetCursorPos(&ptCursor) && ptCursor.x == pt.x && ptCursor.y == pt.y; }, 5000);
+}
+
+static void PressLeftButton(bool bDown = true) // false: releases it
+{
+    SendMouse(bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+}
+
+static void PressKey(WORD wVk)
+{
+    for (DWORD dwFlags : {0, KEYEVENTF_KEYUP}) {
+        INPUT input = {INPUT_KEYBOARD, {}};
+        input.ki = {wVk, (WORD)MapVirtualKeyA(wVk, MAPVK_VK_TO_VSC), dwFlags, 0, 0};
+        Send(input);
+    }
+}
+
 static HWND ShownMenu()
 {
     HWND hWnd = FindWindowA("#32768", NULL);

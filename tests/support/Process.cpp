@@ -62,7 +62,8 @@ HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, D
     return NULL;
 }
 
-std::string DismissMessageBox(HWND hWndBox)
+// Reads a message box's caption and text, "|" between them, and closes it.
+static std::string DismissMessageBox(HWND hWndBox)
 {
     std::string text = WindowText(hWndBox) + "|" + WindowText(GetDlgItem(hWndBox, 0xFFFF)); // 0xFFFF: the message
     PostMessageA(hWndBox, WM_COMMAND, IDOK, 0);

@@ -63,10 +63,7 @@ inline std::ostream &operator<<(std::ostream &os, const RECT &rc)
     return os << "(" << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom << ")";
 }
 
-// Input (Input.cpp), as a user's hand gives it. Each waits for the receiving program a moment.
-bool MovePointerTo(POINT pt); // true once the pointer is on that pixel of the primary screen
-void PressLeftButton(bool bDown = true); // false: releases it
-void PressKey(WORD wVk);
+// Messages (Messages.cpp).
 POINT CenterOf(HWND hwnd); // of its rectangle on the screen
 // Handles this thread's messages for the time given.
 void PumpMessagesFor(DWORD dwMilliseconds);
@@ -94,8 +91,6 @@ public:
 
 // Starts this test program as another process showing the window tree of that seed (WindowAtPointTest.cpp); its window.
 HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed);
-// Reads a message box's caption and text, "|" between them, and closes it.
-std::string DismissMessageBox(HWND hWndBox);
 // Runs the action, during which this thread shows a message box and waits for
 // it; returns what DismissMessageBox read from it (empty when none showed), and its owner.
 std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwner = NULL);
