@@ -60,22 +60,27 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
         {version2.c_str(), false, 0, "", "Software\\Morvane\\Zelbrant V2", 0x0002000700080009ull},
     };
     for (const auto &c : cases) {
-        HMODULE hModule = !c.pszModule ? GetModuleHandleA(NULL)
+        HMODULE hModule = !c.pszModule    ? GetModuleHandleA(NULL)
                           : !*c.pszModule ? NULL
                                           : LoadLibraryExW(c.pszModule, NULL, DONT_RESOLVE_DLL_REFERENCES);
         Application app;
         bool bStarted = false, bComInitialized = false;
         std::string text;
-        // A thread of its own, where COM may be taken first and the message box has its own loop.
-        std::thread([&] {
-            if (c.bComTaken)
-                CoInitializeEx(NULL, COINIT_MULTITHREADED);
+        auto start = [&] {
             text = CatchMessageBox([&] { bStarted = app.InitInstance(hModule, (LPSTR) "", SW_SHOWNORMAL); });
             bComInitialized = app.m_bComInitialized;
             app.ExitInstance();
-            if (c.bComTaken)
+        };
+        // This thread runs COM already, as a start-up may find it; another one
+        // runs it in another apartment first.
+        if (c.bComTaken)
+            std::thread([&] {
+                CoInitializeEx(NULL, COINIT_MULTITHREADED);
+                start();
                 CoUninitialize();
-        }).join();
+            }).join();
+        else
+            start();
         if (c.pszModule && *c.pszModule)
             FreeLibrary(hModule);
         EXPECT_TRUE(bStarted == (c.nExitCode == 0) && app.m_nExitCode == c.nExitCode) << c.nExitCode;
