@@ -73,9 +73,8 @@ static void Choose(WORD wVk)
 TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutSeesAboutQuitsAndComesBack)
 {
     const std::string key = theApplication.m_strRegistryKey, page = "https://zelbrant.example.org/";
-    DeleteRegistryKey(key);
-    DWORD dwOff = 0;
-    WriteRawValue(key, "AutoFindRootParent", REG_DWORD, &dwOff, 4);
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    RegWriteDword(key.c_str(), "AutoFindRootParent", 0);
     StoreDialogPlacement(450, 350, 500, 350);
     char szDesktop[MAX_PATH];
     ASSERT_EQ(SHGetFolderPathA(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_CURRENT, szDesktop), S_OK);

@@ -31,11 +31,11 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
         const char *pszControls;
     } rows[] = {{{-1, -1, -1}, "+x +x -"}, {{-1, 0, 1}, "+x + +x"}, {{0, 1, 0}, "+ +x -"}, {{1, 0, 0}, "+x + +"}};
     for (const auto &row : rows) {
-        DeleteRegistryKey(theApplication.m_strRegistryKey);
+        RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
         const char *apszNames[] = {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"};
         for (int i = 0; i < 3; i++)
             if (row.anStored[i] >= 0)
-                WriteRawValue(theApplication.m_strRegistryKey, apszNames[i], REG_DWORD, &row.anStored[i], 4);
+                RegWriteDword(theApplication.m_strRegistryKey.c_str(), apszNames[i], row.anStored[i]);
         MainDialog dialog;
         EXPECT_EQ(dialog.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME}),
                   row.pszControls);
@@ -85,7 +85,7 @@ static LRESULT CALLBACK KeepZOrder(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirSounds)
 {
-    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
     MainDialog main;
     ZLBR_DlgZelbrant &dlg = main.m_dlg;
     SoundSpy spy;

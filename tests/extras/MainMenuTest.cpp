@@ -92,7 +92,7 @@ TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOrIconOutlivesIt)
         {'r', "", hProgram, {}, {}, "? ? ? "},
     };
     for (const auto &c : cases) {
-        DeleteRegistryKey(parent);
+        RegDeleteTreeA(HKEY_CURRENT_USER, parent.c_str());
         HKEY hKey = NULL; // an empty name opens HKEY_CURRENT_USER itself
         RegCreateKeyExA(HKEY_CURRENT_USER, c.volatileKey.c_str(), 0, NULL, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, NULL,
                         &hKey, NULL);

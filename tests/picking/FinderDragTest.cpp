@@ -8,7 +8,7 @@
 
 TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDialogAsTheUserExpects)
 {
-    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
     MainDialog main;
     ZLBR_DlgZelbrant &dlg = main.m_dlg;
     SoundSpy spy;

@@ -54,7 +54,8 @@ TEST(ImageResources, EveryIconHas32And24And16PixelImagesOf32BitsWithAlphaAndTheC
 // it straight from memory.
 TEST(SoundResources, EverySoundIsAWholeMonoPcmWave)
 {
-    for (UINT nId : {IDW_SHORTCUT_CREATED, IDW_OPTION_ON, IDW_FAILURE, IDW_SETTINGS_SAVED, IDW_OPTION_OFF, IDW_COPIED}) {
+    for (UINT nId :
+         {IDW_SHORTCUT_CREATED, IDW_OPTION_ON, IDW_FAILURE, IDW_SETTINGS_SAVED, IDW_OPTION_OFF, IDW_COPIED}) {
         Bytes wave = Resource("WAVE", nId);
         ASSERT_GE(wave.size(), 44u) << nId;
         const DWORD *pHeader = (const DWORD *)wave.data();

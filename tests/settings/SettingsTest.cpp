@@ -17,8 +17,8 @@ TEST(RegistryStore, OptionsComeUpOnUnlessSavedOffOddValuesReadAsOnEachMajorVersi
 {
     const std::string key = "Software\\Morvane\\Zelbrant V1", keyV2 = "Software\\Morvane\\Zelbrant V2";
     ASSERT_EQ(theApplication.m_strRegistryKey, key);
-    DeleteRegistryKey(key);
-    DeleteRegistryKey(keyV2);
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, keyV2.c_str());
     bool bKeep = false, bAuto = false, bFrame = false;
     LoadSettings(&bKeep, &bAuto, &bFrame);
     EXPECT_TRUE(bKeep && bAuto && bFrame) << "the first run";
@@ -28,7 +28,7 @@ TEST(RegistryStore, OptionsComeUpOnUnlessSavedOffOddValuesReadAsOnEachMajorVersi
                                                             {REG_BINARY, &ullZero, 4}, {REG_DWORD, &ullZero, 2},
                                                             {REG_DWORD, NULL, 0},      {REG_DWORD, &ullTwo, 4}};
     for (auto [dwType, pData, cbData] : cases) {
-        ASSERT_TRUE(WriteRawValue(key, "KeepDialogOnTop", dwType, pData, cbData));
+        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "KeepDialogOnTop", dwType, pData, cbData), 0);
         bKeep = false;
         LoadSettings(&bKeep, NULL, NULL);
         EXPECT_TRUE(bKeep) << "type " << dwType << ", " << cbData << " bytes";
@@ -87,7 +87,7 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
         os << RestoreDialogPlacement(key.c_str(), &rcCreated, &rc) << " " << rc;
         return os.str();
     };
-    DeleteRegistryKey(theApplication.m_strRegistryKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 120, 400, 300));
     ShowWindow(wnd, SW_MINIMIZE);
     ASSERT_TRUE(SaveDialogPlacement(wnd, key.c_str()));
@@ -96,13 +96,13 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     EXPECT_EQ(restored(), "1 (100,120,500,420)");
     RegWriteDword(copyKey.c_str(), "CY", 299);
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "a copy that differs";
-    DeleteRegistryKey(copyKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, copyKey.c_str());
     for (auto v :
          {std::make_pair("X", 100), std::make_pair("Y", 120), std::make_pair("CX", 400), std::make_pair("CY", 300)})
         RegWriteDword((key + "\\MonitorRectangle(0,0,1920,1080)").c_str(), v.first, v.second);
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "a copy only for a monitor of another size";
     StoreDialogPlacement(0, 0, 0, 0);
-    DeleteRegistryKey(copyKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, copyKey.c_str());
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "all zeros, no copy";
     StoreDialogPlacement(930, 120, 400, 300);
     EXPECT_EQ(restored(), "0 (880,120,1280,420)") << "50 px past the right edge";

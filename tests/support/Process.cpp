@@ -111,7 +111,7 @@ std::string OpenedBy(const std::function<void()> &action)
 {
     std::wstring recorder = BinPath(L"url_recorder.exe");
     std::string previous = SetUrlHandler("\"" + std::string(recorder.begin(), recorder.end()) + "\" %1");
-    DeleteRegistryKey("Software\\ZelbrantTests");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\ZelbrantTests");
     action();
     char szOpened[4096] = "";
     DWORD cb = 0;

@@ -3,16 +3,6 @@
 
 #include "app/Application.h"
 
-void DeleteRegistryKey(const std::string &key)
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
-}
-
-bool WriteRawValue(const std::string &key, const char *pszName, DWORD dwType, const void *pData, DWORD cbData)
-{
-    return RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), pszName, dwType, pData, cbData) == 0;
-}
-
 std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names)
 {
     std::string str;
@@ -32,5 +22,5 @@ void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy)
     for (std::string key : {std::string("\\MainWindow"), std::string(szMonitorKey)})
         for (auto value : {std::make_pair("X", dwX), std::make_pair("Y", dwY), std::make_pair("CX", dwCx),
                            std::make_pair("CY", dwCy)})
-            WriteRawValue(theApplication.m_strRegistryKey + key, value.first, REG_DWORD, &value.second, sizeof(DWORD));
+            RegWriteDword((theApplication.m_strRegistryKey + key).c_str(), value.first, value.second);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialog/DlgZelbrant.h"
+#include "settings/RegistryStore.h"
 
 #include <functional>
 #include <ostream>
@@ -102,10 +103,6 @@ std::string SetUrlHandler(const std::string &command);
 std::string OpenedBy(const std::function<void()> &action);
 
 // The registry, read and written directly (Registry.cpp).
-// Removes a key of HKEY_CURRENT_USER with everything below it (a missing key is fine).
-void DeleteRegistryKey(const std::string &key);
-// Stores a value of any type and size, creating its key; false on failure.
-bool WriteRawValue(const std::string &key, const char *pszName, DWORD dwType, const void *pData, DWORD cbData);
 // REG_DWORD values as stored, each followed by a blank; "?" for one missing or of another type.
 std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names);
 // Stores the main dialog's place, and its copy for the primary monitor, under the program's key.
