@@ -104,8 +104,8 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     StoreDialogPlacement(0, 0, 0, 0);
     RegDeleteTreeA(HKEY_CURRENT_USER, copyKey.c_str());
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "all zeros, no copy";
-    StoreDialogPlacement(930, 120, 400, 300);
-    EXPECT_EQ(restored(), "0 (880,120,1280,420)") << "50 px past the right edge";
+    StoreDialogPlacement(930, 800, 400, 300);
+    EXPECT_EQ(restored(), "0 (880,724,1280,1024)") << "past the right and bottom edges";
     // A negative width, or a right edge that wraps far left of the left one.
     for (DWORD dwCx : {(DWORD)-10, (DWORD)2147483600}) {
         StoreDialogPlacement(100, 120, dwCx, 300);
