@@ -34,9 +34,13 @@ TEST(ClipboardExport, CopyPutsEachLabelWithoutColonsPaddedToTheLongestThenTheFie
              "Parent                  :  0x00000000\r\n"
              "Rectangle de la fen\xEAtre :  (10, 10), (60, 50)   50 \xD7 40\r\n",
              HandleToULong(shown.m_hWnd));
+    const UINT nOlderFormat = RegisterClipboardFormatA("ZelbrantTestOlder");
     for (bool bHeld : {false, true}) {
         SoundSpy spy;
-        ASSERT_TRUE(OpenClipboard(NULL) && SetClipboardText("avant", 5));
+        // An older selection, as text and in a format of its own.
+        ASSERT_TRUE(OpenClipboard(main.m_hWnd) && SetClipboardText("avant", 5) && OpenClipboard(main.m_hWnd));
+        SetClipboardData(nOlderFormat, GlobalAlloc(GMEM_MOVEABLE, 1));
+        CloseClipboard();
         HANDLE ahEvents[2] = {CreateEventA(NULL, TRUE, !bHeld, NULL), CreateEventA(NULL, TRUE, FALSE, NULL)};
         HANDLE hHolder = bHeld ? CreateThread(NULL, 0, HoldClipboard, ahEvents, 0, NULL) : NULL;
         WaitForSingleObject(ahEvents[0], 10000);
@@ -51,5 +55,6 @@ TEST(ClipboardExport, CopyPutsEachLabelWithoutColonsPaddedToTheLongestThenTheFie
         GlobalUnlock(hData);
         CloseClipboard();
         EXPECT_EQ(spy.m_sounds, std::vector<UINT>{UINT(bHeld ? IDW_FAILURE : IDW_COPIED)});
+        EXPECT_EQ(IsClipboardFormatAvailable(nOlderFormat) != FALSE, bHeld) << "the older selection's other format";
     }
 }
