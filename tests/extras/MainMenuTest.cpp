@@ -11,6 +11,7 @@
 static const char s_szCollaboratorSite[] = "https://lucien-arbour.example.net/";
 static WPARAM s_wKey;
 static HMENU s_hMenu;
+static int s_nMenuItems;
 static std::vector<HBITMAP> s_pictures;
 static HICON s_hAboutClose, s_hAboutSmall;
 
@@ -56,6 +57,7 @@ static void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
     mii.fMask = MIIM_CHECKMARKS;
     if (s_wKey && IsWindowVisible(hWndMenu)) {
         s_hMenu = (HMENU)SendMessageA(hWndMenu, MN_GETHMENU, 0, 0);
+        s_nMenuItems = GetMenuItemCount(s_hMenu); // five entries and their three separators
         for (UINT nId = ID_MENU_CLOSE; nId <= ID_MENU_QUIT; nId++)
             if (GetMenuItemInfoA(s_hMenu, nId, FALSE, &mii) && GetObjectType(mii.hbmpChecked) == OBJ_BITMAP)
                 s_pictures.push_back(mii.hbmpChecked);
@@ -111,7 +113,8 @@ TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOrIconOutlivesIt)
         EXPECT_TRUE(spy.m_sounds == c.sounds && spy.m_beeps == c.beeps) << (char)c.wKey << " " << c.volatileKey;
         EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), c.pszStored);
         EXPECT_EQ(IsWindowVisible(main.m_hWnd) != FALSE, c.wKey != 'r'); // Quitter ends the dialog
-        EXPECT_TRUE(!IsMenu(s_hMenu) && s_pictures.size() == (c.hInstance == hProgram ? 4u : 0u)) << (char)c.wKey;
+        EXPECT_TRUE(!IsMenu(s_hMenu) && s_nMenuItems == 8 && s_pictures.size() == (c.hInstance == hProgram ? 4u : 0u))
+            << (char)c.wKey;
         for (HBITMAP hbm : s_pictures)
             EXPECT_EQ(GetObjectType(hbm), 0u) << (char)c.wKey << ": a picture is left behind";
     }
