@@ -14,14 +14,17 @@ static bool IsTopmost(HWND hwnd)
     return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-static bool IconExists(LRESULT hIcon)
+// The width of the icon, or 0 when there is none.
+static LONG IconWidth(LRESULT hIcon)
 {
     ICONINFO info;
+    BITMAP bm = {};
     if (!hIcon || !GetIconInfo((HICON)hIcon, &info))
-        return false;
+        return 0;
+    GetObjectA(info.hbmColor, sizeof bm, &bm);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    return true;
+    return bm.bmWidth;
 }
 
 TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedPlaceAndDestroysItsIcons)
@@ -63,16 +66,16 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAtTheSavedP
     // Each finder icon replaced, and at the end the finder's, Copy's, Menu's and the title bar's.
     LRESULT hIdle = SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0);
     dialog.m_dlg.ShowFinderIcon(false);
-    EXPECT_TRUE(hIdle && !IconExists(hIdle));
+    EXPECT_TRUE(hIdle && !IconWidth(hIdle));
     LRESULT ahIcons[] = {SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0),
                          SendMessageA(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE, IMAGE_ICON, 0),
                          SendMessageA(dialog.Item(IDOK), BM_GETIMAGE, IMAGE_ICON, 0),
                          SendMessageA(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0)};
-    for (LRESULT hIcon : ahIcons)
-        ASSERT_TRUE(IconExists(hIcon));
+    for (int i = 0; i < 4; i++)
+        ASSERT_EQ(IconWidth(ahIcons[i]), i == 0 ? 32 : 16) << i;
     DestroyWindow(dialog.m_hWnd);
     for (LRESULT hIcon : ahIcons)
-        EXPECT_FALSE(IconExists(hIcon));
+        EXPECT_EQ(IconWidth(hIcon), 0);
 }
 
 // Keeps the Z order of a window whatever it is asked, as some programs do.
