@@ -16,10 +16,10 @@ ZLBR_DlgZelbrant::ZLBR_DlgZelbrant(HINSTANCE hInstance)
       m_hWndRoot(NULL), m_hWndFramed(NULL),
       m_hFinderCursor(LoadCursorA(theApplication.m_hInstance, MAKEINTRESOURCEA(IDC_FINDER_CURSOR))),
       m_bKeepDialogOnTop(OPTION_DEFAULT), m_bAutoFindRootParent(OPTION_DEFAULT), m_bDrawInvertedFrame(OPTION_DEFAULT),
-      m_bSelectedOnTop(false),
-      m_bTracking(false), m_hWndFinderIcon(NULL), m_hWndInfoTitle(NULL), m_hWndInfoClass(NULL), m_hWndInfoHandle(NULL),
-      m_hWndInfoId(NULL), m_hWndInfoStyle(NULL), m_hWndInfoExStyle(NULL), m_hWndInfoParent(NULL), m_hWndInfoRect(NULL),
-      m_hWndKeepSelectedOnTop(NULL), m_hWndCopy(NULL), m_hWndMenu(NULL), m_ahWndLabels(), m_rcFinderIcon()
+      m_bSelectedOnTop(false), m_bTracking(false), m_hWndFinderIcon(NULL), m_hWndInfoTitle(NULL), m_hWndInfoClass(NULL),
+      m_hWndInfoHandle(NULL), m_hWndInfoId(NULL), m_hWndInfoStyle(NULL), m_hWndInfoExStyle(NULL),
+      m_hWndInfoParent(NULL), m_hWndInfoRect(NULL), m_hWndKeepSelectedOnTop(NULL), m_hWndCopy(NULL), m_hWndMenu(NULL),
+      m_ahWndLabels(), m_rcFinderIcon()
 {
     char szTemplate[16];
     wsprintfA(szTemplate, "#%lu", (unsigned long)IDD_MAIN);
