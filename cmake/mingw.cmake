@@ -1,7 +1,8 @@
 # Cross-compiles for Windows with MinGW-w64 (posix threads, which GoogleTest
 # needs) and runs what it builds, tests included, under Wine's loader for that
 # machine. Included by the toolchain file of each build, which sets
-# CMAKE_SYSTEM_PROCESSOR, ZELBRANT_WINEARCH and ZELBRANT_MANIFEST_ARCH.
+# CMAKE_SYSTEM_PROCESSOR, ZELBRANT_MANIFEST_ARCH, and in the cache, where the
+# scripts read them too, ZELBRANT_WINELOADER and ZELBRANT_WINEARCH.
 set(CMAKE_SYSTEM_NAME Windows)
 set(triplet ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 
