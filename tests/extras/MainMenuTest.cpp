@@ -21,8 +21,8 @@ static void CheckAboutBox(HWND hWndBox)
 {
     s_hAboutClose = (HICON)SendMessageA(GetDlgItem(hWndBox, IDOK), BM_GETIMAGE, IMAGE_ICON, 0);
     s_hAboutSmall = (HICON)SendMessageA(hWndBox, WM_GETICON, ICON_SMALL, 0);
-    EXPECT_EQ(WindowText(hWndBox), "À propos de Zelbrant");
-    EXPECT_EQ(WindowText(GetDlgItem(hWndBox, IDC_ABOUT_VERSION)), "Zelbrant\nVersion 1.3.0.0");
+    EXPECT_EQ(QueryWindowText(hWndBox), "À propos de Zelbrant");
+    EXPECT_EQ(QueryWindowText(GetDlgItem(hWndBox, IDC_ABOUT_VERSION)), "Zelbrant\nVersion 1.3.0.0");
     EXPECT_EQ(GetFocus(), GetDlgItem(hWndBox, IDOK));
     POINT ptBox = CenterOf(hWndBox), ptOwner = CenterOf(GetWindow(hWndBox, GW_OWNER));
     EXPECT_LE(abs(ptBox.x - ptOwner.x) + abs(ptBox.y - ptOwner.y), 2) << "centred over the dialog";

@@ -33,7 +33,8 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDia
     // title, and Menu, the three options and Copy.
     auto state = [&] {
         return std::string(dlg.m_bTracking ? "drag " : "idle ") + (GetCapture() == main.m_hWnd ? "captured " : "") +
-               name(dlg.m_hWndFramed) + " " + name(dlg.m_hWndPointed) + " " + WindowText(dlg.m_hWndInfoTitle) + " " +
+               name(dlg.m_hWndFramed) + " " + name(dlg.m_hWndPointed) + " " + QueryWindowText(dlg.m_hWndInfoTitle) +
+               " " +
                main.Controls({IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME,
                               IDC_COPY_TO_CLIPBOARD});
     };
@@ -63,7 +64,8 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDia
     send(WM_LBUTTONUP, over(hWndButton, 10));
     EXPECT_EQ(state(), "idle - button Bouton + +x +x + +");
     EXPECT_EQ(GetFocus(), main.Item(IDOK));
-    EXPECT_EQ(WindowText(dlg.m_hWndInfoId) + " " + WindowText(dlg.m_hWndInfoRect), "1001 (20, 30), (95, 53)   75 × 23");
+    EXPECT_EQ(QueryWindowText(dlg.m_hWndInfoId) + " " + QueryWindowText(dlg.m_hWndInfoRect),
+              "1001 (20, 30), (95, 53)   75 × 23");
 
     // Another window taking the capture ends the drag; the panel keeps the button.
     send(WM_LBUTTONDOWN, ptIcon);
@@ -90,7 +92,8 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDia
     send(WM_LBUTTONDOWN, ptIcon);
     send(WM_MOUSEMOVE, over(hWndButton, 0));
     EXPECT_EQ(state(), "drag captured - button  - -x -x - +");
-    EXPECT_TRUE(dlg.m_hWndRoot == hWndTarget && WindowText(dlg.m_hWndInfoRect) == "(20, 20), (320, 220)   300 × 200");
+    EXPECT_TRUE(dlg.m_hWndRoot == hWndTarget &&
+                QueryWindowText(dlg.m_hWndInfoRect) == "(20, 20), (320, 220)   300 × 200");
     send(WM_LBUTTONUP, over(hWndButton, 0));
     EXPECT_EQ(state(), "idle - button  + +x +x - +");
 
@@ -102,7 +105,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDia
     DestroyWindow(hWndTarget);
     PumpMessagesFor(0);
     send(WM_LBUTTONUP, pt);
-    EXPECT_EQ(state() + WindowText(dlg.m_hWndInfoHandle), "idle - -  + +x +x + -");
+    EXPECT_EQ(state() + QueryWindowText(dlg.m_hWndInfoHandle), "idle - -  + +x +x + -");
     EXPECT_TRUE(spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
 
     // The close command during a drag cancels it before the dialog ends.

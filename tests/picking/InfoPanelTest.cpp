@@ -1,7 +1,6 @@
 // The information panel of the real main dialog, filled from real windows:
 // the value formats, the shown window, the refusals, rewriting only what
 // changed, the focus, and windows that lie about their text.
-#include "picking/InfoPanel.h"
 #include "res/resource.h"
 #include "support/Support.h"
 
@@ -20,7 +19,7 @@ static std::string Panel(const MainDialog &main, HWND hWndShown = NULL, HWND hWn
 {
     std::string text;
     for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++) {
-        std::string field = WindowText(main.Item(nId));
+        std::string field = QueryWindowText(main.Item(nId));
         if ((nId == IDC_INFO_HANDLE && ShowsHandle(field, hWndShown)) ||
             (nId == IDC_INFO_PARENT && ShowsHandle(field, hWndParent)))
             field = nId == IDC_INFO_HANDLE ? "H" : "P";
@@ -39,7 +38,6 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
     HWND hWndControl =
         CreateControl(hWndPanel, "Static", WS_VISIBLE | WS_DISABLED | SS_NOTIFY | SS_CENTERIMAGE | SS_REALSIZEIMAGE, 15,
                       20, 75, 23, 1001);
-    WindowHolder topmost(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
     WindowHolder offscreen(CreateTopLevel(WS_POPUP, 0, -150, -40, 100, 30));
     HWND hWndNegative = CreateControl(offscreen, "Button", WS_VISIBLE, -20, -5, 50, 10);
     SetWindowLongA(hWndNegative, GWL_ID, (LONG)0x80000005);
@@ -54,9 +52,9 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
     // Handles are small numbers here: one with a hexadecimal letter shows its case.
     std::list<WindowHolder> windows;
     do
-        windows.emplace_back(CreateTopLevel(WS_POPUP, 0, 10, 20, 30, 40));
+        windows.emplace_back(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
     while (windows.size() < 64 && (ULONG_PTR)windows.back().m_hWnd % 16 < 10);
-    HWND hWndLettered = windows.back().m_hWnd;
+    HWND topmost = windows.back().m_hWnd;
     const struct {
         HWND hWnd;
         bool bAutoFind;
@@ -79,8 +77,6 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
          "Boîte|ZelbrantTestWindow|H|0|0x84000000|0x00000000|P|(60, 70), (110, 110)   50 × 40 + + + -"},
         {hWndMirroredEdit, false, hWndMirroredEdit, hWndMirrored, hWndMirrored,
          "|Edit|H|1|0x50000000|0x00400000|P|(339, 30), (414, 53)   75 × 23 + + + -"},
-        {hWndLettered, true, hWndLettered, hWndLettered, NULL,
-         "|ZelbrantTestWindow|H|0|0x84000000|0x00000000|P|(10, 20), (40, 60)   30 × 40 + + + +"},
     };
     for (const auto &row : rows) {
         dlg.m_bAutoFindRootParent = true;
@@ -127,7 +123,7 @@ TEST(InfoPanel, ASecondUpdateRewritesOnlyWhatChangedAndTheFocusLeavesWhatTheEmpt
     SetWindowPos(wnd, NULL, 120, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     main.m_dlg.UpdateWindowInfo(wnd);
     EXPECT_EQ(s_nSetTextCount, 1) << "the same window moved";
-    EXPECT_EQ(WindowText(main.Item(IDC_INFO_RECT)), "(120, 50), (420, 250)   300 × 200");
+    EXPECT_EQ(QueryWindowText(main.Item(IDC_INFO_RECT)), "(120, 50), (420, 250)   300 × 200");
 
     for (int nId : {IDC_KEEP_DIALOG_ON_TOP, IDC_INFO_HANDLE, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD}) {
         main.m_dlg.UpdateWindowInfo(wnd);
@@ -140,12 +136,11 @@ TEST(InfoPanel, ASecondUpdateRewritesOnlyWhatChangedAndTheFocusLeavesWhatTheEmpt
 }
 
 // How a lying window answers: the length it announces, what it writes into
-// the WM_GETTEXT buffer (as much of pszWritten as fits, with or without a
-// terminator) and the count it returns; and the buffer size it was offered.
+// the WM_GETTEXT buffer (as much of pszWritten as fits, without a terminator)
+// and the count it returns; and the buffer size it was offered.
 struct TextAnswer {
     LRESULT nAnnounced;
     const char *pszWritten;
-    bool bTerminated;
     LRESULT nReturned;
     WPARAM cchOffered;
 };
@@ -158,10 +153,7 @@ static LRESULT CALLBACK LyingWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     if (message != WM_GETTEXT)
         return DefWindowProcA(hwnd, message, wParam, lParam);
     pAnswer->cchOffered = wParam;
-    if (pAnswer->bTerminated)
-        lstrcpynA((char *)lParam, pAnswer->pszWritten, (int)wParam);
-    else
-        memcpy((char *)lParam, pAnswer->pszWritten, std::min(strlen(pAnswer->pszWritten), (size_t)wParam));
+    memcpy((char *)lParam, pAnswer->pszWritten, std::min(strlen(pAnswer->pszWritten), (size_t)wParam));
     return pAnswer->nReturned;
 }
 
@@ -175,11 +167,11 @@ TEST(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnouncedA
         const char *pszText;
         WPARAM cchOffered;
     } cases[] = {
-        {{3, ABC, false, 1000, 0}, "ABC", 4},                // a count larger than the buffer
-        {{10, "AB", true, 8, 0}, "AB", 11},                  // a count larger than the text
-        {{3, ABC, false, -1, 0}, "ABC", 4},                  // -1: up to the terminator, or the buffer's end
-        {{-7, "ABC", true, 3, 0}, "", 0},                    // a negative length: nothing is asked
-        {{0x7FFFFFFF, ABC, false, 0x7FFFFFFF, 0}, ABC, CAP}, // an absurd length is capped
+        {{3, ABC, 1000, 0}, "ABC", 4},                // a count larger than the buffer
+        {{10, "AB", 8, 0}, "AB", 11},                 // a count larger than the text
+        {{3, ABC, -1, 0}, "ABC", 4},                  // -1: up to the terminator, or the buffer's end
+        {{-7, "ABC", 3, 0}, "", 0},                   // a negative length: nothing is asked
+        {{0x7FFFFFFF, ABC, 0x7FFFFFFF, 0}, ABC, CAP}, // an absurd length is capped
     };
     for (Case &c : cases) {
         WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 50, 300, 200));

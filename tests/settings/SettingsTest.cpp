@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <sstream>
 #include <tuple>
 
@@ -48,32 +47,7 @@ TEST(RegistryStore, OptionsComeUpOnUnlessSavedOffOddValuesReadAsOnEachMajorVersi
     theApplication.m_strRegistryKey = key;
 }
 
-TEST(PlacementGeometry, ARectangleMovedIntoTheWorkAreaKeepsItsSizeAndACentredWindowKeepsItsVisibleFrameInside)
-{
-    // Right and bottom edges are moved in first, so a rectangle bigger than the
-    // area ends on its left and top edges; a size of 2^32 - 1 is kept modulo 2^32.
-    const RECT rcWork = {1920, 0, 3840, 1040};
-    RECT rcBig = {3000, 500, 5000, 1700}, rcWhole = SavedPlacementRect(INT_MIN, INT_MIN, -1, -1);
-    EXPECT_FALSE(MoveRectIntoArea(&rcBig, rcWork) || MoveRectIntoArea(&rcWhole, rcWork));
-    EXPECT_EQ(rcBig, (RECT{1920, 0, 3920, 1200}));
-    EXPECT_EQ(rcWhole, (RECT{1920, 0, 1919, -1}));
-    // The frame is bigger than the window by 5 px a side, or smaller; a wider window ends on the left edge.
-    const RECT rcWindow = {0, 0, 200, 100};
-    const struct {
-        RECT rcWindow, rcFrame, rcOwner;
-        POINT pt;
-    } centred[] = {
-        {rcWindow, {-5, -5, 205, 105}, {1800, 1000, 2000, 1100}, {1715, 935}},
-        {rcWindow, {4, 0, 197, 100}, {-300, 0, -100, 100}, {-3, 0}}, // half of an odd difference rounds toward zero
-        {{0, 0, 2400, 100}, {7, 0, 2393, 100}, {1800, 100, 2000, 500}, {-7, 250}},
-    };
-    for (const auto &c : centred) {
-        POINT pt = CenteredPosition(c.rcWindow, c.rcFrame, c.rcOwner, RECT{0, 0, 1920, 1040});
-        EXPECT_TRUE(pt.x == c.pt.x && pt.y == c.pt.y) << c.rcOwner << ": " << pt.x << ", " << pt.y;
-    }
-}
-
-TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonitorAndAlwaysOnTheScreen)
+TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonitorAndAWindowIsCentredOnTheScreen)
 {
     // The test screen (1280 x 1024, no taskbar) is the monitor of every rectangle, even one far off it.
     RECT rcFar = {-100000, 50000, -99000, 51000}, rcMonitor, rcWork, rc;
@@ -106,6 +80,8 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "all zeros, no copy";
     StoreDialogPlacement(930, 800, 400, 300);
     EXPECT_EQ(restored(), "0 (880,724,1280,1024)") << "past the right and bottom edges";
+    StoreDialogPlacement(500, 300, 2000, 1200);
+    EXPECT_EQ(restored(), "0 (0,0,2000,1200)") << "larger than the screen: on its left and top edges";
     // A negative width, or a right edge that wraps far left of the left one.
     for (DWORD dwCx : {(DWORD)-10, (DWORD)2147483600}) {
         StoreDialogPlacement(100, 120, dwCx, 300);
@@ -120,4 +96,18 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     CenterWindowOverOwner(hWnd, NULL);
     GetWindowRect(hWnd, &rc);
     EXPECT_EQ(rc, (RECT{540, 462, 740, 562}));
+    // The frame is bigger than the window by 5 px a side, or smaller; a wider window ends on the left edge.
+    const RECT rcWindow = {0, 0, 200, 100};
+    const struct {
+        RECT rcWindow, rcFrame, rcOwner;
+        POINT pt;
+    } centred[] = {
+        {rcWindow, {-5, -5, 205, 105}, {1800, 1000, 2000, 1100}, {1715, 935}},
+        {rcWindow, {4, 0, 197, 100}, {-300, 0, -100, 100}, {-3, 0}}, // half of an odd difference rounds toward zero
+        {{0, 0, 2400, 100}, {7, 0, 2393, 100}, {1800, 100, 2000, 500}, {-7, 250}},
+    };
+    for (const auto &c : centred) {
+        POINT pt = CenteredPosition(c.rcWindow, c.rcFrame, c.rcOwner, RECT{0, 0, 1920, 1040});
+        EXPECT_TRUE(pt.x == c.pt.x && pt.y == c.pt.y) << c.rcOwner << ": " << pt.x << ", " << pt.y;
+    }
 }

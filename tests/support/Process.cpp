@@ -62,24 +62,18 @@ HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, D
     return NULL;
 }
 
-// Reads a message box's caption and text, "|" between them, and closes it.
-static std::string DismissMessageBox(HWND hWndBox)
-{
-    std::string text = WindowText(hWndBox) + "|" + WindowText(GetDlgItem(hWndBox, 0xFFFF)); // 0xFFFF: the message
-    PostMessageA(hWndBox, WM_COMMAND, IDOK, 0);
-    return text;
-}
-
 static std::string s_strBoxText;
 static HWND s_hWndBoxOwner;
 
-// Dispatched by the message box's own loop.
+// Dispatched by the message box's own loop: reads its caption and text, "|"
+// between them, and closes it.
 static void CALLBACK CloseMessageBox(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hWndBox = GetActiveWindow();
-    if (s_strBoxText.empty() && GetDlgItem(hWndBox, 0xFFFF)) {
+    HWND hWndBox = GetActiveWindow(), hWndText = GetDlgItem(hWndBox, 0xFFFF); // 0xFFFF: the message
+    if (s_strBoxText.empty() && hWndText) {
         s_hWndBoxOwner = GetWindow(hWndBox, GW_OWNER);
-        s_strBoxText = DismissMessageBox(hWndBox);
+        s_strBoxText = QueryWindowText(hWndBox) + "|" + QueryWindowText(hWndText);
+        PostMessageA(hWndBox, WM_COMMAND, IDOK, 0);
     }
 }
 

@@ -1,8 +1,9 @@
-// What the tests share: real windows and the real main dialog, real input,
-// child processes and message boxes, the registry, and the sounds asked for.
+// What the tests share: real windows and the real main dialog, child
+// processes, message boxes and web addresses, the registry, and the sounds asked for.
 #pragma once
 
 #include "dialog/DlgZelbrant.h"
+#include "picking/InfoPanel.h"
 #include "settings/RegistryStore.h"
 
 #include <functional>
@@ -10,16 +11,13 @@
 #include <string>
 #include <vector>
 
-// Windows (TestWindows.cpp). A plain white class, registered by the first CreateTopLevel.
+// Windows (TestWindows.cpp). A top-level window of a plain white class whose rectangle is exactly the one given.
 const char TEST_WINDOW_CLASS[] = "ZelbrantTestWindow";
-// A top-level window of TEST_WINDOW_CLASS whose rectangle is exactly the one given.
 HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner = NULL,
                     const char *pszTitle = "");
 // A child window (WS_CHILD is added) at (x, y) of the parent's client area.
 HWND CreateControl(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, int y, int cx, int cy, int nId = 0,
                    const char *pszText = "");
-// Text of a window, read with WM_GETTEXT (works across processes).
-std::string WindowText(HWND hwnd);
 // Whether a panel text shows the handle: "0x" and exactly 8 upper-case hex digits that read back as it.
 bool ShowsHandle(const std::string &text, HWND hWnd);
 
@@ -93,7 +91,7 @@ public:
 // Starts this test program as another process showing the window tree of that seed (WindowAtPointTest.cpp); its window.
 HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed);
 // Runs the action, during which this thread shows a message box and waits for
-// it; returns what DismissMessageBox read from it (empty when none showed), and its owner.
+// it; returns its "caption|text" (empty when none showed), and its owner.
 std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwner = NULL);
 // Makes the command the prefix's handler of http and https addresses (Wine
 // reads it from the machine's classes only); returns the one it replaces.

@@ -7,17 +7,12 @@
 
 HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner, const char *pszTitle)
 {
-    static const WNDCLASSA s_wc = {0,
-                                   DefWindowProcA,
-                                   0,
-                                   0,
-                                   GetModuleHandleA(NULL),
-                                   NULL,
-                                   LoadCursor(NULL, IDC_ARROW),
-                                   (HBRUSH)GetStockObject(WHITE_BRUSH),
-                                   NULL,
-                                   TEST_WINDOW_CLASS};
-    static const ATOM s_atom = RegisterClassA(&s_wc);
+    static const ATOM s_atom = [] {
+        WNDCLASSA wc = {0, DefWindowProcA, 0, 0, GetModuleHandleA(NULL)};
+        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
+        wc.lpszClassName = TEST_WINDOW_CLASS;
+        return RegisterClassA(&wc);
+    }();
     HWND hWnd = CreateWindowExA(dwExStyle, (LPCSTR)(ULONG_PTR)s_atom, pszTitle, dwStyle & ~WS_VISIBLE, x, y, cx, cy,
                                 hWndOwner, NULL, GetModuleHandleA(NULL), NULL);
     // Shown without activation: Wine hands an activated window to the X
@@ -49,13 +44,6 @@ std::string MainDialog::Controls(std::initializer_list<int> ids) const
         text += std::string(text.empty() ? "" : " ") + (IsWindowEnabled(Item(nId)) ? "+" : "-") +
                 (IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED ? "x" : "");
     return text;
-}
-
-std::string WindowText(HWND hwnd)
-{
-    char szText[4096] = "";
-    LRESULT cch = SendMessageA(hwnd, WM_GETTEXT, sizeof(szText), (LPARAM)szText);
-    return std::string(szText, cch > 0 && cch < (LRESULT)sizeof(szText) ? (size_t)cch : 0);
 }
 
 bool ShowsHandle(const std::string &text, HWND hWnd)
