@@ -1,11 +1,7 @@
 // One session of the real Zelbrant.exe, driven by real mouse and keys as a
 // user would: picking a window of the test program left of and above the
 // dialog, help, the popup menu's entries, and a second start.
-#include "app/Application.h"
-#include "res/resource.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 #include <shlobj.h>
 

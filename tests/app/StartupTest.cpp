@@ -1,10 +1,7 @@
 // Start-up: an Application started inside the test process on modules
 // prepared for the case, with its messages, and the real program started
 // from a patched copy.
-#include "app/Application.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 #include <thread>
 

@@ -1,13 +1,6 @@
 // The main dialog: the starting state from the stored settings, the commands
 // and check boxes with their sounds, and the release of the dialog's icons.
-#include "app/Application.h"
-#include "res/resource.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <vector>
 
 static bool IsTopmost(HWND hwnd)
 {

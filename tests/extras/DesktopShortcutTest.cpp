@@ -1,12 +1,8 @@
 // The desktop shortcut as the shell's link object reads it back, its sounds,
 // and the folders it needs. The desktop folder is pointed into the test's
 // temporary folder through the per-user shell folders.
-#include "app/Application.h"
 #include "extras/DesktopShortcut.h"
-#include "res/resource.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 #include <shlobj.h>
 #include <shlwapi.h>

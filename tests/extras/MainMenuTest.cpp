@@ -1,12 +1,9 @@
 // The Menu button's popup menu and its entries, the About box, and the web
 // addresses its links open through the shell, in the test program: the menu
 // and the About box run modal loops of their own, in which a timer acts.
-#include "app/Application.h"
-#include "res/resource.h"
 #include "support/Support.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
 
 static const char s_szCollaboratorSite[] = "https://lucien-arbour.example.net/";
 static WPARAM s_wKey;

@@ -1,10 +1,7 @@
 // The menu pictures: an icon's pixels blended over the menu colour into an
 // opaque bitmap.
 #include "extras/MenuBitmap.h"
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "support/Support.h"
 
 // Straight (not premultiplied) colours, each channel rounded to the nearest:
 // clear, opaque, half and a quarter covering 0xF0 give 0xF0, 0xF8 and 0x78, 0xB4.

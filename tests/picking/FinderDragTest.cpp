@@ -1,10 +1,6 @@
 // The finder drag inside the test program: mouse messages sent to the real
 // dialog as the system delivers them, over a window left of and above it.
-#include "app/Application.h"
-#include "res/resource.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndCloseEachLeaveTheDialogAsTheUserExpects)
 {

@@ -1,16 +1,12 @@
 // The information panel of the real main dialog, filled from real windows:
 // the value formats, the shown window, the refusals, rewriting only what
 // changed, the focus, and windows that lie about their text.
-#include "res/resource.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 #include <string.h>
 
 #include <algorithm>
 #include <list>
-#include <vector>
 
 // The eight fields, "|" between them, and the state of the first and last
 // labels, Copy and the topmost check box; the handle and the parent read "H"

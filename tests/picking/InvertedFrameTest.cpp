@@ -3,10 +3,6 @@
 #include "picking/InvertedFrame.h"
 #include "support/Support.h"
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
 // The screen's row 10 pixels below the rectangle's top, from a pixel left of
 // it to one right of it; banded, with the pixels of its band inverted back.
 static std::vector<COLORREF> ScreenRow(const RECT &rc, bool bBanded)

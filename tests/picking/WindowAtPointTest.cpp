@@ -3,8 +3,6 @@
 #include "picking/WindowAtPoint.h"
 #include "support/Support.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
 
 // The plain search: below the system's top-level window, level by level, every

@@ -1,13 +1,8 @@
 // The resources as the running program uses them: the icons and cursor at
 // each size the program asks for; the sounds; the private font.
-#include "app/Application.h"
-#include "res/resource.h"
 #include "support/Support.h"
 
-#include <gtest/gtest.h>
 #include <mmsystem.h>
-
-#include <vector>
 
 typedef std::vector<BYTE> Bytes;
 

@@ -1,10 +1,7 @@
 // The Copy button: the panel's eight labelled lines on the clipboard, with
 // the labels as the dialog shows them at the time of the copy.
-#include "res/resource.h"
 #include "settings/ClipboardExport.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 #include <stdio.h>
 

@@ -1,13 +1,10 @@
 // The options and the dialog's place as they go into and come back from the
 // current user's registry, including values other programs or hand edits left
 // there; the placement arithmetic on given monitor layouts.
-#include "app/Application.h"
 #include "settings/Placement.h"
 #include "settings/PlacementGeometry.h"
 #include "settings/RegistryStore.h"
 #include "support/Support.h"
-
-#include <gtest/gtest.h>
 
 #include <sstream>
 #include <tuple>

@@ -1,8 +1,6 @@
 // Direct registry access for tests, through the plain Win32 calls.
 #include "support/Support.h"
 
-#include "app/Application.h"
-
 std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names)
 {
     std::string str;

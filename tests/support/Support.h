@@ -2,9 +2,13 @@
 // processes, message boxes and web addresses, the registry, and the sounds asked for.
 #pragma once
 
+#include "app/Application.h"
 #include "dialog/DlgZelbrant.h"
 #include "picking/InfoPanel.h"
+#include "res/resource.h"
 #include "settings/RegistryStore.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>

@@ -1,6 +1,4 @@
 // Plain windows and controls, and the main dialog, for tests.
-#include "app/Application.h"
-#include "res/resource.h"
 #include "support/Support.h"
 
 #include <stdlib.h>
