@@ -1,29 +1,23 @@
 // Start-up: an Application started inside the test process on modules
-// prepared for the case, with its messages, and the real program started
-// from a patched copy.
+// prepared for the case, with its messages.
 #include "support/Support.h"
 
+#include <filesystem>
+#include <fstream>
 #include <thread>
 
 static const char s_szErrorCaption[] = "Erreur durant l'initialisation";
 
-// Copies a program of the test folder to path, with the first run of the
-// bytes from, when given, replaced by to.
-static bool CopyProgram(const wchar_t *pszName, const std::wstring &path, const std::string &from = "",
-                        const std::string &to = "")
+// Copies the program to path, with the first run of the bytes from replaced by to.
+static bool CopyPatchedProgram(const std::wstring &path, const std::string &from, const std::string &to)
 {
-    HANDLE hFile = CreateFileW(BinPath(pszName).c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    std::string bytes(GetFileSize(hFile, NULL), '\0');
-    DWORD cb = 0;
-    ReadFile(hFile, &bytes[0], (DWORD)bytes.size(), &cb, NULL);
-    CloseHandle(hFile);
+    std::ifstream in(std::filesystem::path(BinPath(L"Zelbrant.exe")), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     size_t nAt = bytes.find(from);
     if (nAt == std::string::npos)
         return false;
     bytes.replace(nAt, to.size(), to);
-    hFile = CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    bool bWritten = WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &cb, NULL) && cb == bytes.size();
-    return CloseHandle(hFile) && bWritten;
+    return !std::ofstream(std::filesystem::path(path), std::ios::binary).write(bytes.data(), bytes.size()).fail();
 }
 
 TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTheRegistryKey)
@@ -37,9 +31,9 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
     // version, in a folder whose name holds inserts.
     const std::wstring version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe",
                        noVersion = MakeScratchDirectory(L"pct%1%n%2!d!%%") + L"\\url_recorder.exe";
-    ASSERT_TRUE(CopyProgram(L"Zelbrant.exe", version2, "\xBD\x04\xEF\xFE\0\0\1\0\3\0\1\0\0\0\0\0"s,
-                            "\xBD\x04\xEF\xFE\0\0\1\0\7\0\2\0\x09\0\x08\0"s) &&
-                CopyProgram(L"url_recorder.exe", noVersion));
+    ASSERT_TRUE(CopyPatchedProgram(version2, "\xBD\x04\xEF\xFE\0\0\1\0\3\0\1\0\0\0\0\0"s,
+                                   "\xBD\x04\xEF\xFE\0\0\1\0\7\0\2\0\x09\0\x08\0"s) &&
+                CopyFileW(BinPath(L"url_recorder.exe").c_str(), noVersion.c_str(), FALSE));
     const struct {
         const wchar_t *pszModule; // null: the test program's; "": none
         bool bComTaken;           // the thread already runs COM in another apartment
@@ -86,17 +80,4 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
         EXPECT_TRUE(app.m_strRegistryKey == c.key && bComInitialized == (c.nExitCode == 0)) << c.nExitCode;
         EXPECT_EQ(app.m_ullFileVersion, c.ullVersion) << c.nExitCode;
     }
-}
-
-// The real program started from a copy without its finder cursor ends at
-// once with only a beep: a message box would hold it until it is closed.
-TEST(Startup, AProgramWithoutItsFinderCursorEndsWith1027)
-{
-    using namespace std::string_literals;
-    const std::wstring path = MakeScratchDirectory(L"nocursor") + L"\\Zelbrant.exe";
-    // The cursor's hot spot (15, 15) and the header of its picture, made unreadable.
-    ASSERT_TRUE(CopyProgram(L"Zelbrant.exe", path, "\x0F\0\x0F\0\x28\0\0\0\x20\0\0\0\x40\0"s, "\x0F\0\x0F\0\0"s));
-    ChildProcess child;
-    ASSERT_TRUE(child.Start(path));
-    EXPECT_EQ(child.WaitForExit(15000), 1027u);
 }
