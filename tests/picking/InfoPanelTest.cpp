@@ -51,10 +51,11 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
         windows.emplace_back(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
     while (windows.size() < 64 && (ULONG_PTR)windows.back().m_hWnd % 16 < 10);
     HWND topmost = windows.back().m_hWnd;
+    const char *const EMPTY = "||||||| - - - -";
     const struct {
         HWND hWnd;
         bool bAutoFind;
-        HWND hWndShown, hWndRoot, hWndParent; // null when nothing may be shown
+        HWND hWndShown, hWndRoot, hWndParent; // null when nothing may be shown, or nothing is
         const char *pszPanel;
     } rows[] = {
         {topmost, true, topmost, topmost, NULL,
@@ -73,26 +74,23 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
          "Boîte|ZelbrantTestWindow|H|0|0x84000000|0x00000000|P|(60, 70), (110, 110)   50 × 40 + + + -"},
         {hWndMirroredEdit, false, hWndMirroredEdit, hWndMirrored, hWndMirrored,
          "|Edit|H|1|0x50000000|0x00400000|P|(339, 30), (414, 53)   75 × 23 + + + -"},
+        // Nothing, a vanished window, the dialog, its controls and the windows it owns: an empty panel.
+        {NULL, true, NULL, NULL, NULL, EMPTY},
+        {hWndGone, false, NULL, NULL, NULL, EMPTY},
+        {main.m_hWnd, true, NULL, NULL, NULL, EMPTY},
+        {dlg.m_hWndInfoTitle, false, NULL, NULL, NULL, EMPTY},
+        {owned, true, NULL, NULL, NULL, EMPTY},
     };
     for (const auto &row : rows) {
         dlg.m_bAutoFindRootParent = true;
         dlg.UpdateWindowInfo(topmost); // every field has to change, and the check box
         dlg.m_bAutoFindRootParent = row.bAutoFind;
         dlg.UpdateWindowInfo(row.hWnd);
-        EXPECT_EQ(Panel(main, row.hWndShown, row.hWndParent), row.pszPanel);
-        EXPECT_EQ(dlg.m_bSelectedOnTop, row.hWnd == topmost);
-        EXPECT_TRUE(dlg.m_hWndPointed == row.hWnd && dlg.m_hWndRoot == row.hWndRoot) << row.pszPanel;
+        EXPECT_EQ(Panel(main, row.hWndShown, row.hWndParent), row.pszPanel) << (void *)row.hWnd;
+        EXPECT_TRUE(dlg.m_bSelectedOnTop == (row.hWnd == topmost) && dlg.m_hWndRoot == row.hWndRoot &&
+                    dlg.m_hWndPointed == (row.hWndRoot ? row.hWnd : NULL))
+            << (void *)row.hWnd;
     }
-    // Nothing, a vanished window, the dialog, its controls and the windows it owns: an empty panel.
-    for (bool bAutoFind : {true, false})
-        for (HWND hWnd : {(HWND)NULL, hWndGone, main.m_hWnd, dlg.m_hWndInfoTitle, owned.m_hWnd}) {
-            dlg.m_bAutoFindRootParent = true;
-            dlg.UpdateWindowInfo(topmost);
-            dlg.m_bAutoFindRootParent = bAutoFind;
-            dlg.UpdateWindowInfo(hWnd);
-            EXPECT_EQ(Panel(main), "||||||| - - - -") << (void *)hWnd;
-            EXPECT_FALSE(dlg.m_bSelectedOnTop || dlg.m_hWndPointed || dlg.m_hWndRoot);
-        }
 }
 
 static int s_nSetTextCount;
