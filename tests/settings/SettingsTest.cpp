@@ -58,6 +58,13 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
         os << RestoreDialogPlacement(key.c_str(), &rcCreated, &rc) << " " << rc;
         return os.str();
     };
+    // Stores a place, and its copy under the key given.
+    auto store = [&](const std::string &copy, DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy) {
+        for (const std::string &place : {key, copy})
+            for (auto value : {std::make_pair("X", dwX), std::make_pair("Y", dwY), std::make_pair("CX", dwCx),
+                               std::make_pair("CY", dwCy)})
+                RegWriteDword(place.c_str(), value.first, value.second);
+    };
     RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
     WindowHolder wnd(CreateTopLevel(WS_POPUP, 0, 100, 120, 400, 300));
     ShowWindow(wnd, SW_MINIMIZE);
@@ -68,20 +75,18 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     RegWriteDword(copyKey.c_str(), "CY", 299);
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "a copy that differs";
     RegDeleteTreeA(HKEY_CURRENT_USER, copyKey.c_str());
-    for (auto v :
-         {std::make_pair("X", 100), std::make_pair("Y", 120), std::make_pair("CX", 400), std::make_pair("CY", 300)})
-        RegWriteDword((key + "\\MonitorRectangle(0,0,1920,1080)").c_str(), v.first, v.second);
+    store(key + "\\MonitorRectangle(0,0,1920,1080)", 100, 120, 400, 300);
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "a copy only for a monitor of another size";
-    StoreDialogPlacement(0, 0, 0, 0);
+    store(copyKey, 0, 0, 0, 0);
     RegDeleteTreeA(HKEY_CURRENT_USER, copyKey.c_str());
     EXPECT_EQ(restored(), "0 (0,0,400,300)") << "all zeros, no copy";
-    StoreDialogPlacement(930, 800, 400, 300);
+    store(copyKey, 930, 800, 400, 300);
     EXPECT_EQ(restored(), "0 (880,724,1280,1024)") << "past the right and bottom edges";
-    StoreDialogPlacement(500, 300, 2000, 1200);
+    store(copyKey, 500, 300, 2000, 1200);
     EXPECT_EQ(restored(), "0 (0,0,2000,1200)") << "larger than the screen: on its left and top edges";
     // A negative width, or a right edge that wraps far left of the left one.
     for (DWORD dwCx : {(DWORD)-10, (DWORD)2147483600}) {
-        StoreDialogPlacement(100, 120, dwCx, 300);
+        store(copyKey, 100, 120, dwCx, 300);
         EXPECT_EQ(restored(), "0 (0,0,400,300)") << dwCx;
     }
     // A window is centred over its owner, or without one in its work area.

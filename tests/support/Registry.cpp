@@ -11,14 +11,3 @@ std::string StoredDwords(const std::string &key, std::initializer_list<const cha
     }
     return str;
 }
-
-void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy)
-{
-    char szMonitorKey[96];
-    wsprintfA(szMonitorKey, "\\MainWindow\\MonitorRectangle(0,0,%d,%d)", GetSystemMetrics(SM_CXSCREEN),
-              GetSystemMetrics(SM_CYSCREEN));
-    for (std::string key : {std::string("\\MainWindow"), std::string(szMonitorKey)})
-        for (auto value : {std::make_pair("X", dwX), std::make_pair("Y", dwY), std::make_pair("CX", dwCx),
-                           std::make_pair("CY", dwCy)})
-            RegWriteDword((theApplication.m_strRegistryKey + key).c_str(), value.first, value.second);
-}

@@ -107,8 +107,6 @@ std::string OpenedBy(const std::function<void()> &action);
 // The registry, read and written directly (Registry.cpp).
 // REG_DWORD values as stored, each followed by a blank; "?" for one missing or of another type.
 std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names);
-// Stores the main dialog's place, and its copy for the primary monitor, under the program's key.
-void StoreDialogPlacement(DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy);
 
 // Sounds (SoundSpy.cpp). The program's code is linked into the test program,
 // so its PlaySoundA and MessageBeep calls go through the test program's
