@@ -48,15 +48,13 @@ DWORD ChildProcess::WaitForExit(DWORD dwMilliseconds)
     return dwCode;
 }
 
-HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds,
-                                 HWND hWndOwner) const
+HWND ChildProcess::WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds) const
 {
     for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart <= dwMilliseconds; Sleep(50))
         for (HWND hWnd = NULL; (hWnd = FindWindowExA(NULL, hWnd, pszClass, pszCaption));) {
             DWORD dwProcessId = 0;
             GetWindowThreadProcessId(hWnd, &dwProcessId);
-            if (dwProcessId == m_pi.dwProcessId && IsWindowVisible(hWnd) &&
-                (!hWndOwner || GetWindow(hWnd, GW_OWNER) == hWndOwner))
+            if (dwProcessId == m_pi.dwProcessId && IsWindowVisible(hWnd))
                 return hWnd;
         }
     return NULL;

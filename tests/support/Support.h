@@ -86,9 +86,8 @@ public:
     bool Start(const std::wstring &path);
     // The exit code, or STILL_ACTIVE when it did not end within the time.
     DWORD WaitForExit(DWORD dwMilliseconds);
-    // A visible top-level window of the process with that class (and caption
-    // and owner, when given), waited for up to the time given.
-    HWND WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds, HWND hWndOwner = NULL) const;
+    // A visible top-level window of the process with that class and caption, waited for up to the time given.
+    HWND WaitForWindow(const char *pszClass, const char *pszCaption, DWORD dwMilliseconds) const;
     PROCESS_INFORMATION m_pi;
 };
 
