@@ -151,9 +151,8 @@ static LRESULT CALLBACK LyingWindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     return pAnswer->nReturned;
 }
 
-TEST(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnouncedAndShownCut)
+TEST(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnouncedAndCut)
 {
-    MainDialog main;
     const char *ABC = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const WPARAM CAP = s_cchMaxWindowText + 1;
     struct Case {
@@ -173,9 +172,5 @@ TEST(InfoPanel, AWindowThatLiesAboutItsTextIsReadOnlyWithinTheBufferItAnnouncedA
         SetWindowLongPtrA(wnd, GWLP_WNDPROC, (LONG_PTR)LyingWindowProc);
         EXPECT_EQ(QueryWindowText(wnd), c.pszText) << c.answer.nAnnounced << " announced, " << c.answer.nReturned;
         EXPECT_EQ(c.answer.cchOffered, c.cchOffered) << c.answer.nAnnounced << " announced";
-        main.m_dlg.UpdateWindowInfo(wnd);
-        std::string panel = Panel(main, wnd);
-        EXPECT_EQ(panel.substr(0, panel.find("|H|0|")) + panel.substr(panel.rfind('|')),
-                  c.pszText + std::string("|ZelbrantTestWindow|(100, 50), (400, 250)   300 × 200 + + + +"));
     }
 }
