@@ -44,11 +44,11 @@ TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesButNev
     EXPECT_TRUE(theApplication.CreateDesktopShortcut());
     // Wine run by root writes over a read-only file: the flag tells it was cleared.
     EXPECT_FALSE(GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(ReadShortcut(link), std::string(szProgram) + "\n" + szStartDir +
-                                      "\nD\xE9marrer l'application Zelbrant\n" + szProgram + ",-101");
+    const std::string properties =
+        std::string(szProgram) + "\n" + szStartDir + "\nD\xE9marrer l'application Zelbrant\n";
+    EXPECT_EQ(ReadShortcut(link), properties + szProgram + ",-101");
     ASSERT_GE(WriteDesktopShortcut(theApplication, szProgram, ""), 0); // an empty icon file names no icon
-    EXPECT_EQ(ReadShortcut(link),
-              std::string(szProgram) + "\n" + szStartDir + "\nD\xE9marrer l'application Zelbrant\n,0");
+    EXPECT_EQ(ReadShortcut(link), properties + ",0");
     // Under Wine the shell answers a missing desktop folder with the default
     // one, but a relative one as it is set.
     CreateDirectoryA("relative", NULL);

@@ -8,6 +8,14 @@
 #include <algorithm>
 #include <list>
 
+// Whether a panel text shows the handle: "0x" and exactly 8 upper-case hex digits that read back as it.
+static bool ShowsHandle(const std::string &text, HWND hWnd)
+{
+    return text.size() == 10 && text.compare(0, 2, "0x") == 0 &&
+           text.find_first_not_of("0123456789ABCDEF", 2) == std::string::npos &&
+           strtoul(text.c_str() + 2, NULL, 16) == (ULONG_PTR)hWnd;
+}
+
 // The eight fields, "|" between them, and the state of the first and last
 // labels, Copy and the topmost check box; the handle and the parent read "H"
 // and "P" when they show the windows given.

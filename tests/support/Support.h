@@ -22,8 +22,6 @@ HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy
 // A child window (WS_CHILD is added) at (x, y) of the parent's client area.
 HWND CreateControl(HWND hWndParent, const char *pszClass, DWORD dwStyle, int x, int y, int cx, int cy, int nId = 0,
                    const char *pszText = "");
-// Whether a panel text shows the handle: "0x" and exactly 8 upper-case hex digits that read back as it.
-bool ShowsHandle(const std::string &text, HWND hWnd);
 
 // Destroys its window (and so its children and owned windows) at the end of the scope.
 struct WindowHolder {

@@ -1,8 +1,6 @@
 // Plain windows and controls, and the main dialog, for tests.
 #include "support/Support.h"
 
-#include <stdlib.h>
-
 HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner, const char *pszTitle)
 {
     static const ATOM s_atom = [] {
@@ -42,11 +40,4 @@ std::string MainDialog::Controls(std::initializer_list<int> ids) const
         text += std::string(text.empty() ? "" : " ") + (IsWindowEnabled(Item(nId)) ? "+" : "-") +
                 (IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED ? "x" : "");
     return text;
-}
-
-bool ShowsHandle(const std::string &text, HWND hWnd)
-{
-    return text.size() == 10 && text.compare(0, 2, "0x") == 0 &&
-           text.find_first_not_of("0123456789ABCDEF", 2) == std::string::npos &&
-           strtoul(text.c_str() + 2, NULL, 16) == (ULONG_PTR)hWnd;
 }
