@@ -25,8 +25,6 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
     using namespace std::string_literals;
     EXPECT_TRUE(theApplication.m_nExitCode == 0 && theApplication.m_ullFileVersion == 0x0001000300000000ull);
     EXPECT_EQ(theApplication.m_strRegistryKey, "Software\\Morvane\\Zelbrant V1");
-    ULONGLONG ullVersion = 1;
-    EXPECT_TRUE(!GetFileVersion("C:\\no such folder\\none.exe", &ullVersion) && ullVersion == 0);
     // The fixed version block of 1.3.0.0, made 2.7.8.9; a module without a
     // version, in a folder whose name holds inserts.
     const std::wstring version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe",

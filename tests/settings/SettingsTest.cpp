@@ -98,18 +98,15 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     CenterWindowOverOwner(hWnd, NULL);
     GetWindowRect(hWnd, &rc);
     EXPECT_EQ(rc, (RECT{540, 462, 740, 562}));
-    // The frame is bigger than the window by 5 px a side, or smaller; a wider window ends on the left edge.
-    const RECT rcWindow = {0, 0, 200, 100};
-    const struct {
-        RECT rcWindow, rcFrame, rcOwner;
-        POINT pt;
-    } centred[] = {
-        {rcWindow, {-5, -5, 205, 105}, {1800, 1000, 2000, 1100}, {1715, 935}},
-        {rcWindow, {4, 0, 197, 100}, {-300, 0, -100, 100}, {-3, 0}}, // half of an odd difference rounds toward zero
+    // The frame is bigger than the window by 5 px a side, or smaller by an odd 7 px, whose half rounds toward
+    // zero; a window wider than the work area ends on its left edge.
+    const std::tuple<RECT, RECT, RECT, POINT> centred[] = {
+        {{0, 0, 200, 100}, {-5, -5, 205, 105}, {1800, 1000, 2000, 1100}, {1715, 935}},
+        {{0, 0, 200, 100}, {4, 0, 197, 100}, {-300, 0, -100, 100}, {-3, 0}},
         {{0, 0, 2400, 100}, {7, 0, 2393, 100}, {1800, 100, 2000, 500}, {-7, 250}},
     };
-    for (const auto &c : centred) {
-        POINT pt = CenteredPosition(c.rcWindow, c.rcFrame, c.rcOwner, RECT{0, 0, 1920, 1040});
-        EXPECT_TRUE(pt.x == c.pt.x && pt.y == c.pt.y) << c.rcOwner << ": " << pt.x << ", " << pt.y;
+    for (auto [rcWindow, rcFrame, rcOwner, ptExpected] : centred) {
+        POINT pt = CenteredPosition(rcWindow, rcFrame, rcOwner, RECT{0, 0, 1920, 1040});
+        EXPECT_TRUE(pt.x == ptExpected.x && pt.y == ptExpected.y) << rcOwner << ": " << pt.x << ", " << pt.y;
     }
 }
