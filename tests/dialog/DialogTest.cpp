@@ -20,7 +20,7 @@ static LONG IconWidth(LRESULT hIcon)
     return bm.bmWidth;
 }
 
-TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAndDestroysItsIcons)
+TEST(OnInitDialog, ShowsTheStoredOptionsAndTheFocusOnMenuAndDestroysItsIcons)
 {
     const struct {
         int anStored[3]; // KeepDialogOnTop, AutoFindRootParent, DrawInvertedFrame; -1: nothing
@@ -40,10 +40,6 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAnEmptyPanelAndTheFocusOnMenuAndDestroys
     }
     MainDialog dialog;
     EXPECT_EQ(GetFocus(), dialog.Item(IDOK));
-    for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++)
-        EXPECT_EQ(GetWindowTextLengthA(dialog.Item(nId)), 0) << nId;
-    EXPECT_EQ(dialog.Controls({IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_KEEP_SELECTED_ON_TOP, IDC_COPY_TO_CLIPBOARD}),
-              "- - - -");
 
     // Each finder icon replaced, and at the end the finder's, Copy's, Menu's and the title bar's.
     LRESULT hIdle = SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0);

@@ -8,12 +8,7 @@
 TEST(MenuBitmap, AnIconsPixelsComeOutOpaqueBlendedOverTheMenuColourRoundedToTheNearest)
 {
     const DWORD adwIcon[4] = {0x00123456, 0xFF123456, 0x80FF0000, 0x40000000}; // 0xAARRGGBB, two rows top-down
-    BITMAPINFOHEADER bih = {sizeof bih, 2, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *pBits = NULL;
-    ICONINFO ii = {TRUE, 0, 0, CreateBitmap(2, 2, 1, 1, NULL),
-                   CreateDIBSection(NULL, (BITMAPINFO *)&bih, DIB_RGB_COLORS, &pBits, NULL, 0)};
-    ASSERT_TRUE(pBits);
-    memcpy(pBits, adwIcon, sizeof adwIcon);
+    ICONINFO ii = {TRUE, 0, 0, CreateBitmap(2, 2, 1, 1, NULL), CreateBitmap(2, 2, 1, 32, adwIcon)};
     HICON hIcon = CreateIconIndirect(&ii);
     HBITMAP hbm = CreateMenuBitmapFromIcon(hIcon, 0xFFF0F0F0);
     std::vector<DWORD> menu(4);

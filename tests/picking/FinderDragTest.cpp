@@ -77,7 +77,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
         else
             send(WM_LBUTTONUP, POINT{10, 10});
         EXPECT_EQ(state(), "idle - -  + +x +x + -") << bEscape;
-        EXPECT_TRUE(finderIcon() != hDraggingIcon && IsWindowVisible(main.m_hWnd));
+        EXPECT_TRUE(finderIcon() != hDraggingIcon && IsWindowVisible(main.m_hWnd) && GetFocus() == main.Item(IDOK));
     }
     // A window destroyed under the release point: nothing is shown.
     send(WM_LBUTTONDOWN, ptIcon);

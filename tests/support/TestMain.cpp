@@ -1,8 +1,7 @@
 // Test programs start as the program does, so that the application object
 // holds the real module, version, registry key and private font.
-#include "app/Application.h"
+#include "support/Support.h"
 
-#include <gtest/gtest.h>
 #include <stdio.h>
 
 int main(int argc, char **argv)
