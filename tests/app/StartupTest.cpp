@@ -23,8 +23,6 @@ static bool CopyPatchedProgram(const std::wstring &path, const std::string &from
 TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTheRegistryKey)
 {
     using namespace std::string_literals;
-    EXPECT_TRUE(theApplication.m_nExitCode == 0 && theApplication.m_ullFileVersion == 0x0001000300000000ull);
-    EXPECT_EQ(theApplication.m_strRegistryKey, "Software\\Morvane\\Zelbrant V1");
     // The fixed version block of 1.3.0.0, made 2.7.8.9; a module without a
     // version, in a folder whose name holds inserts.
     const std::wstring version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe",
