@@ -141,6 +141,7 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutQuitsAndComesBack)
     Choose('E', false); // the program saves once the menu has gone: the options last
     WaitUntil([&] { return StoredDwords(key, {"DrawInvertedFrame"}) != "? "; }, 5000);
     EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), "1 0 1 ");
+    EXPECT_EQ(StoredDwords(key + "\\MainWindow", {"X", "Y"}), "420 300 ");
     Choose('B'); // the shortcut is written after the menu has closed
     EXPECT_TRUE(WaitUntil([&] { return DeleteFileA(link.c_str()) != FALSE; }, 10000));
     Choose('R');
