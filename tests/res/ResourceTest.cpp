@@ -6,9 +6,9 @@
 
 typedef std::vector<BYTE> Bytes;
 
-static Bytes Resource(LPCSTR pszType, UINT nId)
+static Bytes Resource(LPCSTR pszType, LPCSTR pszName)
 {
-    HRSRC hInfo = FindResourceA(theApplication.m_hInstance, MAKEINTRESOURCEA(nId), pszType);
+    HRSRC hInfo = FindResourceA(theApplication.m_hInstance, pszName, pszType);
     const BYTE *pData = hInfo ? (const BYTE *)LockResource(LoadResource(theApplication.m_hInstance, hInfo)) : NULL;
     return pData ? Bytes(pData, pData + SizeofResource(theApplication.m_hInstance, hInfo)) : Bytes();
 }
@@ -21,12 +21,12 @@ TEST(ImageResources, EveryIconHas32And24And16PixelImagesOf32BitsWithAlphaAndTheC
                         IDI_SHORTCUT, IDI_QUIT, IDI_FINDER_EMPTY, IDI_FINDER_FULL, IDI_COPY, IDC_FINDER_CURSOR})
         for (int nSize : {32, 24, 16}) {
             bool bCursor = nGroup == IDC_FINDER_CURSOR;
-            Bytes group = Resource(bCursor ? RT_GROUP_CURSOR : RT_GROUP_ICON, nGroup);
+            Bytes group = Resource(bCursor ? RT_GROUP_CURSOR : RT_GROUP_ICON, MAKEINTRESOURCEA(nGroup));
             if (bCursor && nSize != 32)
                 continue;
             int nImage =
                 group.empty() ? 0 : LookupIconIdFromDirectoryEx(group.data(), !bCursor, nSize, nSize, LR_DEFAULTCOLOR);
-            Bytes image = Resource(bCursor ? RT_CURSOR : RT_ICON, nImage);
+            Bytes image = Resource(bCursor ? RT_CURSOR : RT_ICON, MAKEINTRESOURCEA(nImage));
             size_t nHeader = bCursor ? 4 : 0; // a cursor's hot spot comes before its picture
             ASSERT_GE(image.size(), nHeader + sizeof(BITMAPINFOHEADER) + 4 * nSize * nSize) << nGroup << ", " << nSize;
             const BITMAPINFOHEADER *pHeader = (const BITMAPINFOHEADER *)&image[nHeader];
@@ -45,7 +45,7 @@ TEST(SoundResources, EverySoundIsAWholeMonoPcmWave)
 {
     for (UINT nId :
          {IDW_SHORTCUT_CREATED, IDW_OPTION_ON, IDW_FAILURE, IDW_SETTINGS_SAVED, IDW_OPTION_OFF, IDW_COPIED}) {
-        Bytes wave = Resource("WAVE", nId);
+        Bytes wave = Resource("WAVE", MAKEINTRESOURCEA(nId));
         ASSERT_GE(wave.size(), 44u) << nId;
         const DWORD *pHeader = (const DWORD *)wave.data();
         DWORD cbData = pHeader[10], cbSample = HIWORD(pHeader[8]) / 8; // chunks are padded to an even length
@@ -62,9 +62,7 @@ TEST(SoundResources, EverySoundIsAWholeMonoPcmWave)
 // name, not a substitute that merely answers to it.
 TEST(FontResource, OnceInstalledTheTrueTypeFileIsTheSegoeUiTheSystemRealises)
 {
-    HRSRC hInfo = FindResourceA(theApplication.m_hInstance, "SegoeUI.ttf", "PRIVATE_FONT");
-    const BYTE *pFont = (const BYTE *)LockResource(LoadResource(theApplication.m_hInstance, hInfo));
-    Bytes font(pFont, pFont + SizeofResource(theApplication.m_hInstance, hInfo));
+    Bytes font = Resource("PRIVATE_FONT", "SegoeUI.ttf");
     HDC hdc = CreateCompatibleDC(NULL);
     HGDIOBJ hOldFont =
         SelectObject(hdc, CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Segoe UI"));
