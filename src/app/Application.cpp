@@ -2,12 +2,15 @@
 // start-up checks with their exit codes, and the release of what they took.
 #include "app/Application.h"
 
+#include "app/SystemLibrary.h"
+
 #include <commctrl.h>
 #include <fcntl.h>
 #include <locale.h>
 #include <shlwapi.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 Application theApplication;
 
@@ -29,18 +32,23 @@ static const char s_szPrivateFontTemplate[] = "%1%n%nImpossible d'installer les 
 Application::Application()
     : m_hInstance(NULL), m_pszCmdLine(NULL), m_nCmdShow(0), m_nExitCode(STARTUP_OK), m_ullFileVersion(0),
       m_bComInitialized(false), m_hPrivateFont(NULL), m_hDwmApi(NULL), m_pfnDwmIsCompositionEnabled(NULL),
-      m_pfnDwmGetWindowAttribute(NULL)
+      m_pfnDwmGetWindowAttribute(NULL), m_hWinmm(NULL), m_pfnPlaySound(NULL)
 {
-    m_szWorkingDir[0] = '\0';
-    m_szModulePath[0] = '\0';
+    // Before anything loads a DLL: none may come from the program's folder.
+    LimitDllSearchToSystem();
+    m_wszWorkingDir[0] = L'\0';
+    m_wszModulePath[0] = L'\0';
 
-    m_hDwmApi = LoadLibraryA("dwmapi.dll");
+    m_hDwmApi = LoadSystemLibrary("dwmapi.dll");
     if (m_hDwmApi) {
         m_pfnDwmIsCompositionEnabled =
             (PFN_DwmIsCompositionEnabled)(void *)GetProcAddress(m_hDwmApi, "DwmIsCompositionEnabled");
         m_pfnDwmGetWindowAttribute =
             (PFN_DwmGetWindowAttribute)(void *)GetProcAddress(m_hDwmApi, "DwmGetWindowAttribute");
     }
+    m_hWinmm = LoadSystemLibrary("winmm.dll");
+    if (m_hWinmm)
+        m_pfnPlaySound = (PFN_PlaySoundA)(void *)GetProcAddress(m_hWinmm, "PlaySoundA");
 }
 
 Application::~Application()
@@ -64,10 +72,11 @@ bool Application::InitInstance(HINSTANCE hInstance, LPSTR pszCmdLine, int nCmdSh
     setlocale(LC_COLLATE, "");
 
     // A result of MAX_PATH means the path was cut: it is not the whole path.
-    DWORD cchPath = GetModuleFileNameA(hInstance, m_szModulePath, MAX_PATH);
+    DWORD cchPath = GetModuleFileNameW(hInstance, m_wszModulePath, MAX_PATH);
+    m_wszModulePath[MAX_PATH - 1] = L'\0';
     if (cchPath == 0 || cchPath >= MAX_PATH)
         return FailWithFileVersion(STARTUP_NO_MODULE_PATH);
-    if (!GetFileVersion(m_szModulePath, &m_ullFileVersion))
+    if (!GetFileVersion(hInstance, &m_ullFileVersion))
         return FailWithFileVersion(STARTUP_NO_FILE_VERSION);
 
     char szKey[64];
@@ -91,13 +100,13 @@ bool Application::InitInstance(HINSTANCE hInstance, LPSTR pszCmdLine, int nCmdSh
 
 bool Application::InitPaths()
 {
-    char szCurrent[MAX_PATH];
-    DWORD cch = GetCurrentDirectoryA(MAX_PATH, szCurrent);
+    WCHAR wszCurrent[MAX_PATH];
+    DWORD cch = GetCurrentDirectoryW(MAX_PATH, wszCurrent);
     if (cch == 0 || cch >= MAX_PATH)
         return false;
-    cch = GetFullPathNameA(szCurrent, MAX_PATH, m_szWorkingDir, NULL);
+    cch = GetFullPathNameW(wszCurrent, MAX_PATH, m_wszWorkingDir, NULL);
     if (cch == 0 || cch >= MAX_PATH) {
-        m_szWorkingDir[0] = '\0';
+        m_wszWorkingDir[0] = L'\0';
         return false;
     }
     return true;
@@ -115,12 +124,20 @@ bool Application::InitCom()
     return Fail(STARTUP_COM_FAILED, s_szComTemplate);
 }
 
+// The bytes of a resource of the module and their count; null when it is
+// missing or empty.
+static void *LockModuleResource(HMODULE hModule, LPCSTR pszName, LPCSTR pszType, DWORD *pcb)
+{
+    HRSRC hResource = FindResourceA(hModule, pszName, pszType);
+    *pcb = hResource ? SizeofResource(hModule, hResource) : 0;
+    HGLOBAL hData = *pcb ? LoadResource(hModule, hResource) : NULL;
+    return hData ? LockResource(hData) : NULL;
+}
+
 bool Application::LoadPrivateFont()
 {
-    HRSRC hResource = FindResourceA(m_hInstance, "SegoeUI.ttf", "PRIVATE_FONT");
-    DWORD cbFont = hResource ? SizeofResource(m_hInstance, hResource) : 0;
-    HGLOBAL hData = cbFont ? LoadResource(m_hInstance, hResource) : NULL;
-    void *pFont = hData ? LockResource(hData) : NULL;
+    DWORD cbFont = 0;
+    void *pFont = LockModuleResource(m_hInstance, "SegoeUI.ttf", "PRIVATE_FONT", &cbFont);
     if (!pFont)
         return true; // a missing font resource is not an error
 
@@ -145,12 +162,20 @@ void Application::ExitInstance()
         FreeLibrary(m_hDwmApi);
         m_hDwmApi = NULL;
     }
-    if (m_szWorkingDir[0]) {
-        char szDir[MAX_PATH];
-        lstrcpynA(szDir, m_szWorkingDir, MAX_PATH);
-        PathRemoveBackslashA(szDir);
-        SetCurrentDirectoryA(szDir);
-        m_szWorkingDir[0] = '\0';
+    if (m_hWinmm) {
+        // A sound still playing would run in the library freed.
+        if (m_pfnPlaySound)
+            m_pfnPlaySound(NULL, NULL, 0);
+        m_pfnPlaySound = NULL;
+        FreeLibrary(m_hWinmm);
+        m_hWinmm = NULL;
+    }
+    if (m_wszWorkingDir[0]) {
+        WCHAR wszDir[MAX_PATH];
+        lstrcpynW(wszDir, m_wszWorkingDir, MAX_PATH);
+        PathRemoveBackslashW(wszDir);
+        SetCurrentDirectoryW(wszDir);
+        m_wszWorkingDir[0] = L'\0';
     }
 }
 
@@ -164,8 +189,13 @@ bool Application::Fail(int nCode, const char *pszTemplate)
 bool Application::FailWithFileVersion(int nCode)
 {
     m_nExitCode = nCode;
+    // Shown as best the ANSI code page can: a letter it lacks becomes its
+    // nearest one or "?". A double-byte code page takes two bytes a letter.
+    char szModulePath[2 * MAX_PATH];
+    if (!WideCharToMultiByte(CP_ACP, 0, m_wszModulePath, -1, szModulePath, sizeof szModulePath, NULL, NULL))
+        szModulePath[0] = '\0';
     const DWORD_PTR inserts[] = {
-        (DWORD_PTR)m_szModulePath,
+        (DWORD_PTR)szModulePath,
         FileVersionPart(m_ullFileVersion, 0),
         FileVersionPart(m_ullFileVersion, 1),
         FileVersionPart(m_ullFileVersion, 2),
@@ -175,25 +205,23 @@ bool Application::FailWithFileVersion(int nCode)
     return false;
 }
 
-bool GetFileVersion(const char *pszPath, ULONGLONG *pullVersion)
+bool GetFileVersion(HMODULE hModule, ULONGLONG *pullVersion)
 {
+    // The resource is a VS_VERSIONINFO block: three 16-bit words (the second
+    // the value's size), the key L"VS_VERSION_INFO", padding to 32 bits, then
+    // the fixed file information.
+    static const WCHAR s_wszKey[] = L"VS_VERSION_INFO";
+    const DWORD cbFixedAt = (3 * sizeof(WORD) + sizeof s_wszKey + 3) & ~3u;
     *pullVersion = 0;
-    DWORD dwHandle = 0;
-    DWORD cbInfo = GetFileVersionInfoSizeA(pszPath, &dwHandle);
-    if (cbInfo == 0)
+    DWORD cbBlock = 0;
+    const BYTE *pBlock =
+        (const BYTE *)LockModuleResource(hModule, MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION, &cbBlock);
+    if (!pBlock || cbBlock < cbFixedAt + sizeof(VS_FIXEDFILEINFO) ||
+        ((const WORD *)pBlock)[1] < sizeof(VS_FIXEDFILEINFO) ||
+        memcmp(pBlock + 3 * sizeof(WORD), s_wszKey, sizeof s_wszKey) != 0)
         return false;
-    void *pInfo = HeapAlloc(GetProcessHeap(), 0, cbInfo);
-    if (!pInfo)
-        return false;
-
-    bool bFound = false;
-    VS_FIXEDFILEINFO *pFixed = NULL;
-    UINT cbFixed = 0;
-    if (GetFileVersionInfoA(pszPath, 0, cbInfo, pInfo) && VerQueryValueA(pInfo, "\\", (void **)&pFixed, &cbFixed) &&
-        pFixed) {
-        *pullVersion = ((ULONGLONG)pFixed->dwFileVersionMS << 32) | pFixed->dwFileVersionLS;
-        bFound = true;
-    }
-    HeapFree(GetProcessHeap(), 0, pInfo);
-    return bFound;
+    VS_FIXEDFILEINFO fixed;
+    memcpy(&fixed, pBlock + cbFixedAt, sizeof fixed);
+    *pullVersion = ((ULONGLONG)fixed.dwFileVersionMS << 32) | fixed.dwFileVersionLS;
+    return true;
 }

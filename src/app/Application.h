@@ -1,7 +1,7 @@
 // The process-wide application object: what the program learns and acquires
 // at start (module path, file version, registry key, working directory, COM,
-// private font, the optional desktop-composition entry points) and releases
-// at the end.
+// private font, the optional desktop-composition and sound entry points) and
+// releases at the end.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +23,7 @@ enum StartupStatus {
 
 typedef HRESULT(WINAPI *PFN_DwmIsCompositionEnabled)(BOOL *pfEnabled);
 typedef HRESULT(WINAPI *PFN_DwmGetWindowAttribute)(HWND hwnd, DWORD dwAttribute, PVOID pvAttribute, DWORD cbAttribute);
+typedef BOOL(WINAPI *PFN_PlaySoundA)(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags);
 
 class Application {
 public:
@@ -36,8 +37,10 @@ public:
     // sound (extras/DesktopShortcut.cpp).
     bool CreateDesktopShortcut();
 
-    char m_szWorkingDir[MAX_PATH];
-    char m_szModulePath[MAX_PATH];
+    // Paths are kept in UTF-16: the program runs from folders whose names
+    // the ANSI code page cannot spell.
+    WCHAR m_wszWorkingDir[MAX_PATH];
+    WCHAR m_wszModulePath[MAX_PATH];
     HINSTANCE m_hInstance;
     LPSTR m_pszCmdLine;
     int m_nCmdShow;
@@ -53,6 +56,11 @@ public:
     PFN_DwmIsCompositionEnabled m_pfnDwmIsCompositionEnabled;
     PFN_DwmGetWindowAttribute m_pfnDwmGetWindowAttribute;
 
+    // Sounds (winmm.dll), bound at construction; null where it is missing,
+    // and then the program is silent.
+    HMODULE m_hWinmm;
+    PFN_PlaySoundA m_pfnPlaySound;
+
 private:
     bool Fail(int nCode, const char *pszTemplate);
     bool FailWithFileVersion(int nCode);
@@ -65,7 +73,9 @@ private:
 
 extern Application theApplication;
 
-bool GetFileVersion(const char *pszPath, ULONGLONG *pullVersion);
+// The file version of a module, read from its own version resource; 0 and
+// false when it has none.
+bool GetFileVersion(HMODULE hModule, ULONGLONG *pullVersion);
 
 // Formats a start-up failure and shows it in an error message box.
 // pInserts holds the template's inserts from %2 on (the code line is %1).

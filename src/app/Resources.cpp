@@ -20,5 +20,7 @@ void DestroyShownIcon(HWND hWnd, UINT nGetMessage, WPARAM wParam)
 
 void PlayFeedbackSound(UINT nSoundId)
 {
-    PlaySoundA(MAKEINTRESOURCEA(nSoundId), theApplication.m_hInstance, SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+    if (theApplication.m_pfnPlaySound)
+        theApplication.m_pfnPlaySound(MAKEINTRESOURCEA(nSoundId), theApplication.m_hInstance,
+                                      SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
 }

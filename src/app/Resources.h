@@ -13,6 +13,6 @@ HICON LoadIconImage(UINT nIconId, int cx, int cy);
 void DestroyShownIcon(HWND hWnd, UINT nGetMessage, WPARAM wParam);
 
 // Plays a WAVE resource in the background, cutting off the sound still
-// playing. A missing or unplayable sound stays silent: there is no fallback
-// to a system sound.
+// playing. A missing or unplayable sound stays silent, with no fallback to a
+// system sound; so does every sound where winmm cannot be loaded.
 void PlayFeedbackSound(UINT nSoundId);

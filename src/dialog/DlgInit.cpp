@@ -93,7 +93,9 @@ void ZLBR_DlgZelbrant::ApplyKeepDialogOnTop(const POINT *pptPlace)
 
 BOOL ZLBR_DlgZelbrant::OnCaptureChanged()
 {
-    if ((HWND)m_pCurrentMsg->lParam == m_hWnd)
+    // Outside a drag the capture was the system's own, such as its loop that
+    // moves the dialog by its title bar: there is no drag state to leave.
+    if (!m_bTracking || (HWND)m_pCurrentMsg->lParam == m_hWnd)
         return TRUE;
     EraseFrameIfShown();
     m_bTracking = false;

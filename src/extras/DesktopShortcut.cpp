@@ -15,63 +15,63 @@ static const int s_nIconIndex = -IDI_MAIN;
 
 bool Application::CreateDesktopShortcut()
 {
-    bool bWritten = m_szModulePath[0] && WriteDesktopShortcut(*this, m_szModulePath, m_szModulePath) >= 0;
+    bool bWritten = m_wszModulePath[0] && WriteDesktopShortcut(*this, m_wszModulePath, m_wszModulePath) >= 0;
     PlayFeedbackSound(bWritten ? IDW_SHORTCUT_CREATED : IDW_FAILURE);
     return bWritten;
 }
 
-HRESULT WriteDesktopShortcut(const Application &app, const char *pszTarget, const char *pszIconFile)
+HRESULT WriteDesktopShortcut(const Application &app, const WCHAR *pwszTarget, const WCHAR *pwszIconFile)
 {
     // A desktop folder that cannot be found as set is asked for once more
     // with the system's default setting.
-    char szDesktop[MAX_PATH] = "";
-    if (SHGetFolderPathA(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_CURRENT, szDesktop) != S_OK) {
-        szDesktop[0] = '\0';
-        HRESULT hr = SHGetFolderPathA(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_DEFAULT, szDesktop);
+    WCHAR wszDesktop[MAX_PATH] = L"";
+    if (SHGetFolderPathW(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_CURRENT, wszDesktop) != S_OK) {
+        wszDesktop[0] = L'\0';
+        HRESULT hr = SHGetFolderPathW(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_DEFAULT, wszDesktop);
         if (hr != S_OK && hr != S_FALSE)
             return hr;
     }
-    if (!szDesktop[0] || PathIsRelativeA(szDesktop) || !EnsureDirectory(szDesktop))
+    if (!wszDesktop[0] || PathIsRelativeW(wszDesktop) || !EnsureDirectory(wszDesktop))
         return s_hrOwnCheckFailed;
 
-    char szFolder[MAX_PATH], szLink[MAX_PATH];
-    lstrcpynA(szFolder, szDesktop, MAX_PATH);
-    if (!PathAppendA(szFolder, "")) // the folder in canonical form
+    WCHAR wszFolder[MAX_PATH], wszLink[MAX_PATH];
+    lstrcpynW(wszFolder, wszDesktop, MAX_PATH);
+    if (!PathAppendW(wszFolder, L"")) // the folder in canonical form
         return s_hrOwnCheckFailed;
-    lstrcpynA(szLink, szFolder, MAX_PATH);
-    if (!PathAppendA(szLink, "Zelbrant") || !AppendLinkExtension(szLink))
+    lstrcpynW(wszLink, wszFolder, MAX_PATH);
+    if (!PathAppendW(wszLink, L"Zelbrant") || !AppendLinkExtension(wszLink))
         return s_hrOwnCheckFailed;
-    if (PathIsRelativeA(pszTarget) || (pszIconFile && pszIconFile[0] && PathIsRelativeA(pszIconFile)))
+    if (PathIsRelativeW(pwszTarget) || (pwszIconFile && pwszIconFile[0] && PathIsRelativeW(pwszIconFile)))
         return s_hrOwnCheckFailed;
 
     // An older shortcut left read-only is replaced all the same.
-    DWORD dwAttributes = GetFileAttributesA(szLink);
+    DWORD dwAttributes = GetFileAttributesW(wszLink);
     if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) &&
-        !SetFileAttributesA(szLink, dwAttributes & ~FILE_ATTRIBUTE_READONLY))
+        !SetFileAttributesW(wszLink, dwAttributes & ~FILE_ATTRIBUTE_READONLY))
         return s_hrOwnCheckFailed;
 
-    if (PathFileExistsA(pszTarget)) {
-        if (!EnsureDirectory(szFolder))
+    if (PathFileExistsW(pwszTarget)) {
+        if (!EnsureDirectory(wszFolder))
             return s_hrOwnCheckFailed;
-        return SaveShellLink(szLink, pszIconFile, pszTarget, app.m_szWorkingDir);
+        return SaveShellLink(wszLink, pwszIconFile, pwszTarget, app.m_wszWorkingDir);
     }
     // A shortcut to nothing is removed rather than written.
-    if (!PathFileExistsA(szLink) || DeleteFileA(szLink))
+    if (!PathFileExistsW(wszLink) || DeleteFileW(wszLink))
         return S_OK;
     return s_hrOwnCheckFailed;
 }
 
 // Sets every property of the shortcut, stopping at the first failure.
-static HRESULT SetLinkProperties(IShellLinkA *pLink, const char *pszIconFile, const char *pszTarget,
-                                 const char *pszWorkingDir)
+static HRESULT SetLinkProperties(IShellLinkW *pLink, const WCHAR *pwszIconFile, const WCHAR *pwszTarget,
+                                 const WCHAR *pwszWorkingDir)
 {
-    HRESULT hr = pLink->SetPath(pszTarget);
-    if (SUCCEEDED(hr) && pszWorkingDir)
-        hr = pLink->SetWorkingDirectory(pszWorkingDir);
+    HRESULT hr = pLink->SetPath(pwszTarget);
+    if (SUCCEEDED(hr) && pwszWorkingDir)
+        hr = pLink->SetWorkingDirectory(pwszWorkingDir);
     if (SUCCEEDED(hr))
-        hr = pLink->SetDescription("Démarrer l'application Zelbrant");
-    if (SUCCEEDED(hr) && pszIconFile && pszIconFile[0])
-        hr = pLink->SetIconLocation(pszIconFile, s_nIconIndex);
+        hr = pLink->SetDescription(L"Démarrer l'application Zelbrant");
+    if (SUCCEEDED(hr) && pwszIconFile && pwszIconFile[0])
+        hr = pLink->SetIconLocation(pwszIconFile, s_nIconIndex);
     if (SUCCEEDED(hr))
         hr = pLink->SetShowCmd(SW_SHOWNORMAL);
     if (SUCCEEDED(hr))
@@ -79,11 +79,11 @@ static HRESULT SetLinkProperties(IShellLinkA *pLink, const char *pszIconFile, co
     return hr;
 }
 
-HRESULT SaveShellLink(const char *pszLinkPath, const char *pszIconFile, const char *pszTarget,
-                      const char *pszWorkingDir)
+HRESULT SaveShellLink(const WCHAR *pwszLinkPath, const WCHAR *pwszIconFile, const WCHAR *pwszTarget,
+                      const WCHAR *pwszWorkingDir)
 {
-    IShellLinkA *pLink = NULL;
-    HRESULT hr = CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void **)&pLink);
+    IShellLinkW *pLink = NULL;
+    HRESULT hr = CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkW, (void **)&pLink);
     if (FAILED(hr))
         return hr;
     IPersistFile *pFile = NULL;
@@ -92,49 +92,44 @@ HRESULT SaveShellLink(const char *pszLinkPath, const char *pszIconFile, const ch
         pLink->Release();
         return hr;
     }
-    hr = SetLinkProperties(pLink, pszIconFile, pszTarget, pszWorkingDir);
-    if (SUCCEEDED(hr)) {
-        WCHAR wszLinkPath[MAX_PATH];
-        if (MultiByteToWideChar(CP_ACP, 0, pszLinkPath, -1, wszLinkPath, MAX_PATH))
-            hr = pFile->Save(wszLinkPath, TRUE);
-        else
-            hr = s_hrOwnCheckFailed;
-    }
+    hr = SetLinkProperties(pLink, pwszIconFile, pwszTarget, pwszWorkingDir);
+    if (SUCCEEDED(hr))
+        hr = pFile->Save(pwszLinkPath, TRUE);
     pFile->Release();
     pLink->Release();
     return hr;
 }
 
-bool EnsureDirectory(const char *pszPath)
+bool EnsureDirectory(const WCHAR *pwszPath)
 {
-    if (!pszPath || !pszPath[0] || lstrlenA(pszPath) >= MAX_PATH)
+    if (!pwszPath || !pwszPath[0] || lstrlenW(pwszPath) >= MAX_PATH)
         return false;
-    if (PathFileExistsA(pszPath))
-        return PathIsDirectoryA(pszPath) != FALSE;
+    if (PathFileExistsW(pwszPath))
+        return PathIsDirectoryW(pwszPath) != FALSE;
 
     // A level that cannot be created sends the walk one level up towards the
     // root; one that is created sends it one level back down.
-    char szLevel[MAX_PATH];
-    lstrcpynA(szLevel, pszPath, MAX_PATH);
+    WCHAR wszLevel[MAX_PATH];
+    lstrcpynW(wszLevel, pwszPath, MAX_PATH);
     int nPending = 1;
     for (;;) {
-        nPending += CreateDirectoryA(szLevel, NULL) ? -1 : 1;
+        nPending += CreateDirectoryW(wszLevel, NULL) ? -1 : 1;
         if (nPending == 0)
             return true;
-        lstrcpynA(szLevel, pszPath, MAX_PATH);
+        lstrcpynW(wszLevel, pwszPath, MAX_PATH);
         for (int i = 0; i < nPending - 1; i++) {
-            if (!PathRemoveFileSpecA(szLevel))
+            if (!PathRemoveFileSpecW(wszLevel))
                 return false;
         }
-        if (!szLevel[0])
+        if (!wszLevel[0])
             return false;
     }
 }
 
-bool AppendLinkExtension(char *pszPath)
+bool AppendLinkExtension(WCHAR *pwszPath)
 {
-    if (lstrlenA(pszPath) + 4 >= MAX_PATH)
+    if (lstrlenW(pwszPath) + 4 >= MAX_PATH)
         return false;
-    lstrcatA(pszPath, ".lnk");
+    lstrcatW(pwszPath, L".lnk");
     return true;
 }

@@ -1,26 +1,28 @@
 // The shortcut to the program on the user's desktop, "Zelbrant.lnk", written
 // through the shell's own link object. Statuses are HRESULTs: below 0 is a
-// failure, -1 one of this program's own checks.
+// failure, -1 one of this program's own checks. Paths pass to and from the
+// shell in UTF-16, so that a folder whose name the ANSI code page cannot spell
+// is named exactly.
 #pragma once
 
 #include <windows.h>
 
 class Application;
 
-// Writes the shortcut to pszTarget in the desktop folder, with the program's
-// working directory; pszIconFile may be null or empty (no icon). When the
+// Writes the shortcut to pwszTarget in the desktop folder, with the program's
+// working directory; pwszIconFile may be null or empty (no icon). When the
 // target does not exist, an existing shortcut is removed instead.
-HRESULT WriteDesktopShortcut(const Application &app, const char *pszTarget, const char *pszIconFile);
+HRESULT WriteDesktopShortcut(const Application &app, const WCHAR *pwszTarget, const WCHAR *pwszIconFile);
 
 // Builds and saves one shortcut, replacing the file. The icon file may be
 // null or empty and the working directory null: the property is then not set.
-HRESULT SaveShellLink(const char *pszLinkPath, const char *pszIconFile, const char *pszTarget,
-                      const char *pszWorkingDir);
+HRESULT SaveShellLink(const WCHAR *pwszLinkPath, const WCHAR *pwszIconFile, const WCHAR *pwszTarget,
+                      const WCHAR *pwszWorkingDir);
 
-// True when pszPath exists as a directory afterwards; missing parents are
+// True when pwszPath exists as a directory afterwards; missing parents are
 // created on the way.
-bool EnsureDirectory(const char *pszPath);
+bool EnsureDirectory(const WCHAR *pwszPath);
 
 // Appends ".lnk" in place; false, the path unchanged, when it would not fit
 // in MAX_PATH.
-bool AppendLinkExtension(char *pszPath);
+bool AppendLinkExtension(WCHAR *pwszPath);

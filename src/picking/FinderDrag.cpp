@@ -78,12 +78,10 @@ BOOL ZLBR_DlgZelbrant::OnFinderButtonUp()
     return TRUE;
 }
 
-// The capture change arrives before ReleaseCapture returns: the frame is
-// erased and the drag marked ended first, so that its handler finds nothing
-// left to erase.
+// The frame is erased first. The capture change arrives before ReleaseCapture
+// returns, and its handler, finding the drag still on, ends it.
 void ZLBR_DlgZelbrant::CancelFinderTracking()
 {
     EraseFrameIfShown();
-    m_bTracking = false;
     ReleaseCapture();
 }

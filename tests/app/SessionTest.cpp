@@ -1,9 +1,7 @@
 // One session of the real Zelbrant.exe, driven by real mouse and keys as a
-// user would: picking a window of the test program left of and above the
-// dialog, help, the popup menu's entries, and a second start.
+// user would, from a download folder whose name the ANSI code page cannot
+// spell and where DLLs of the system's names lie beside the program.
 #include "support/Support.h"
-
-#include <shlobj.h>
 
 // Real input, as a user's hand gives it. The pause lets the receiving program handle the events one by one.
 static void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0)
@@ -53,26 +51,39 @@ static void Choose(WORD wVk, bool bOpen = true)
     PumpMessagesFor(200);
 }
 
-TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutQuitsAndComesBack)
+TEST(Session, FromAFolderOfAnyNameAUserPicksAWindowSavesMakesTheShortcutAndComesBackWithNoPlantedDllRun)
 {
     const std::string key = theApplication.m_strRegistryKey, page = "https://zelbrant.example.org/";
     RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
     RegWriteDword(key.c_str(), "AutoFindRootParent", 0);
-    char szDesktop[MAX_PATH];
-    ASSERT_EQ(SHGetFolderPathA(NULL, CSIDL_DESKTOPDIRECTORY, NULL, SHGFP_TYPE_CURRENT, szDesktop), S_OK);
-    // Wine shows a link to the host's home as a reparse point: never write there.
-    ASSERT_FALSE(GetFileAttributesA(szDesktop) & FILE_ATTRIBUTE_REPARSE_POINT) << szDesktop;
-    const std::string link = std::string(szDesktop) + "\\Zelbrant.lnk";
-    DeleteFileA(link.c_str());
+    const std::wstring dir = MakeScratchDirectory(L"Téléchargements Łódź 日本"), program = dir + L"\\Zelbrant.exe",
+                       desktop = dir + L"\\Bureau Łódź", plants[] = {L"dwmapi",  L"winmm",   L"version",  L"uxtheme",
+                                                                     L"msacm32", L"msimg32", L"comctl32", L"planted"};
+    ASSERT_TRUE(CopyFileW(BinPath(L"Zelbrant.exe").c_str(), program.c_str(), FALSE));
+    for (const std::wstring &plant : plants)
+        ASSERT_TRUE(CopyFileW(BinPath(L"planted.dll").c_str(), (dir + L"\\" + plant + L".dll").c_str(), FALSE));
+    auto marked = [&](const std::wstring &plant) {
+        return GetFileAttributesW((dir + L"\\" + plant + L".dll.loaded").c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    FreeLibrary(LoadLibraryW((dir + L"\\planted.dll").c_str())); // a plant that runs leaves its mark
+    ASSERT_TRUE(marked(L"planted") && DeleteFileW((dir + L"\\planted.dll.loaded").c_str()));
+    const wchar_t wszShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    CreateDirectoryW(desktop.c_str(), NULL); // Wine takes the default desktop for a missing one
+    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_SZ, desktop.c_str(),
+                    (DWORD)(desktop.size() + 1) * sizeof(WCHAR));
+
     ChildProcess zelbrant;
     HWND hWndDialog = NULL;
-    ASSERT_TRUE(zelbrant.Start(BinPath(L"Zelbrant.exe")) &&
-                (hWndDialog = zelbrant.WaitForWindow("#32770", "Zelbrant", 15000)));
-    RECT rcDialog, rcMenu;
+    ASSERT_TRUE(zelbrant.Start(program) && (hWndDialog = zelbrant.WaitForWindow("#32770", "Zelbrant", 15000)));
     SetWindowPos(hWndDialog, NULL, 450, 350, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     auto control = [&](int nId) { return GetDlgItem(hWndDialog, nId); };
     auto isEnabled = [&](int nId) { return IsWindowEnabled(control(nId)) != FALSE; };
     auto field = [&](int nId) { return QueryWindowText(control(nId)); };
+    auto click = [&](POINT pt) {
+        ASSERT_TRUE(MovePointerTo(pt));
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    };
 
     // F1 with the focus on Menu, where the dialog starts it, and the context-help command.
     SetForegroundWindow(hWndDialog);
@@ -115,43 +126,54 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutQuitsAndComesBack)
     EXPECT_EQ(field(IDC_INFO_RECT), "(20, 30), (95, 53)   75 × 23");
 
     // With AutoFindRootParent the root is shown and nothing is drawn; the
-    // frame option stays disabled after the drag. The topmost check box then
-    // makes the root topmost.
+    // topmost check box then makes the root topmost.
     SendMessageA(control(IDC_AUTO_FIND_ROOT_PARENT), BM_CLICK, 0, 0);
-    EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
     dragToLabel("Cible");
     EXPECT_EQ(pixels(aptBand), band);
     release();
-    EXPECT_FALSE(isEnabled(IDC_DRAW_INVERTED_FRAME));
-    EXPECT_EQ(field(IDC_INFO_PARENT) + "|" + field(IDC_INFO_RECT), "0x00000000|(20, 20), (360, 260)   340 × 240");
     SendMessageA(control(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
     EXPECT_TRUE(GetWindowLongA(target, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-    // A click turns the root search off again, a click on Menu opens the menu at the button's centre.
-    SetWindowPos(hWndDialog, NULL, 420, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A click turns the root search off again and leaves the focus on its
+    // check box; moving the dialog by its title bar leaves it there.
+    click(CenterOf(control(IDC_AUTO_FIND_ROOT_PARENT)));
+    RECT rcDialog, rcMenu;
     GetWindowRect(hWndDialog, &rcDialog);
+    POINT ptCaption = {60, -GetSystemMetrics(SM_CYCAPTION) / 2};
+    ClientToScreen(hWndDialog, &ptCaption);
+    ASSERT_TRUE(MovePointerTo(ptCaption));
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(MovePointerTo(POINT{ptCaption.x - 20, ptCaption.y - 10}) &&
+                MovePointerTo(POINT{ptCaption.x - 30, ptCaption.y - 24}));
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    OffsetRect(&rcDialog, -30, -24);
+    EXPECT_TRUE(WaitUntil([&] { return GetWindowRect(hWndDialog, &rcMenu) && rcMenu == rcDialog; }, 5000)) << rcMenu;
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(zelbrant.m_pi.dwThreadId, &gui);
+    EXPECT_EQ(gui.hwndFocus, control(IDC_AUTO_FIND_ROOT_PARENT));
+
+    // A click on Menu opens the menu at the button's centre.
     POINT ptMenuButton = CenterOf(control(IDOK));
-    for (POINT pt : {CenterOf(control(IDC_AUTO_FIND_ROOT_PARENT)), ptMenuButton}) {
-        ASSERT_TRUE(MovePointerTo(pt));
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-    }
+    click(ptMenuButton);
     ASSERT_TRUE(WaitUntil([&] { return GetWindowRect(ShownMenu(), &rcMenu); }, 10000));
     EXPECT_TRUE(rcMenu.left == ptMenuButton.x && rcMenu.top == ptMenuButton.y) << rcMenu;
     Choose('E', false); // the program saves once the menu has gone: the options last
     WaitUntil([&] { return StoredDwords(key, {"DrawInvertedFrame"}) != "? "; }, 5000);
     EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), "1 0 1 ");
-    EXPECT_EQ(StoredDwords(key + "\\MainWindow", {"X", "Y"}), "420 300 ");
+    EXPECT_EQ(StoredDwords(key + "\\MainWindow", {"X", "Y"}),
+              std::to_string(rcDialog.left) + " " + std::to_string(rcDialog.top) + " ");
     Choose('B'); // the shortcut is written after the menu has closed
-    EXPECT_TRUE(WaitUntil([&] { return DeleteFileA(link.c_str()) != FALSE; }, 10000));
+    const std::wstring link = desktop + L"\\Zelbrant.lnk";
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
+    EXPECT_EQ(ReadShortcut(link), program + L"\n" + dir + L"\nDémarrer l'application Zelbrant\n" + program + L",-101");
     Choose('R');
     EXPECT_EQ(zelbrant.WaitForExit(10000), 0u);
 
-    // Started again, it comes back where it was saved, with the root search off as saved;
-    // closed during a drag, it ends with 0 and leaves no frame on the screen.
+    // Started again, it comes back where it was saved; closed during a drag,
+    // it ends with 0 and leaves no frame on the screen.
     ChildProcess again;
-    ASSERT_TRUE(again.Start(BinPath(L"Zelbrant.exe")) &&
-                (hWndDialog = again.WaitForWindow("#32770", "Zelbrant", 15000)));
+    ASSERT_TRUE(again.Start(program) && (hWndDialog = again.WaitForWindow("#32770", "Zelbrant", 15000)));
     RECT rcAgain;
     GetWindowRect(hWndDialog, &rcAgain);
     EXPECT_EQ(rcAgain, rcDialog);
@@ -163,4 +185,8 @@ TEST(Session, AUserPicksAWindowGetsHelpSavesMakesTheShortcutQuitsAndComesBack)
     EXPECT_EQ(again.WaitForExit(5000), 0u);
     SendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(pixels(aptBand) == band && pixels(aptOff) == off);
+
+    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_EXPAND_SZ, L"%USERPROFILE%\\Desktop", 44);
+    for (const std::wstring &plant : plants)
+        EXPECT_FALSE(marked(plant)) << "planted " << std::string(plant.begin(), plant.end()) << ".dll ran";
 }

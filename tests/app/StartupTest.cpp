@@ -2,34 +2,15 @@
 // prepared for the case, with its messages.
 #include "support/Support.h"
 
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 static const char s_szErrorCaption[] = "Erreur durant l'initialisation";
 
-// Copies the program to path, with the first run of the bytes from replaced by to.
-static bool CopyPatchedProgram(const std::wstring &path, const std::string &from, const std::string &to)
-{
-    std::ifstream in(std::filesystem::path(BinPath(L"Zelbrant.exe")), std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    size_t nAt = bytes.find(from);
-    if (nAt == std::string::npos)
-        return false;
-    bytes.replace(nAt, to.size(), to);
-    return !std::ofstream(std::filesystem::path(path), std::ios::binary).write(bytes.data(), bytes.size()).fail();
-}
-
 TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTheRegistryKey)
 {
-    using namespace std::string_literals;
-    // The fixed version block of 1.3.0.0, made 2.7.8.9; a module without a
-    // version, in a folder whose name holds inserts.
-    const std::wstring version2 = MakeScratchDirectory(L"version2") + L"\\Zelbrant.exe",
-                       noVersion = MakeScratchDirectory(L"pct%1%n%2!d!%%") + L"\\url_recorder.exe";
-    ASSERT_TRUE(CopyPatchedProgram(version2, "\xBD\x04\xEF\xFE\0\0\1\0\3\0\1\0\0\0\0\0"s,
-                                   "\xBD\x04\xEF\xFE\0\0\1\0\7\0\2\0\x09\0\x08\0"s) &&
-                CopyFileW(BinPath(L"url_recorder.exe").c_str(), noVersion.c_str(), FALSE));
+    // A module without a version, in a folder whose name holds inserts.
+    const std::wstring noVersion = MakeScratchDirectory(L"pct%1%n%2!d!%%") + L"\\url_recorder.exe";
+    ASSERT_TRUE(CopyFileW(BinPath(L"url_recorder.exe").c_str(), noVersion.c_str(), FALSE));
     const struct {
         const wchar_t *pszModule; // null: the test program's; "": none
         bool bComTaken;           // the thread already runs COM in another apartment
@@ -44,7 +25,6 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
              "\r\n\r\nImpossible d'obtenir le nom de fichier de l'application ou de son numéro de version.",
          "", 0},
         {NULL, true, 1011, "CODE D'ERREUR 1011", "Software\\Morvane\\Zelbrant V1", 0x0001000300000000ull},
-        {version2.c_str(), false, 0, "", "Software\\Morvane\\Zelbrant V2", 0x0002000700080009ull},
     };
     for (const auto &c : cases) {
         HMODULE hModule = !c.pszModule    ? GetModuleHandleA(NULL)

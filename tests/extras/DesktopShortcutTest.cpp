@@ -7,60 +7,61 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-// The shortcut's target, working folder, description and icon; nothing when it cannot be loaded.
-static std::string ReadShortcut(const std::string &path)
+std::wstring ReadShortcut(const std::wstring &path)
 {
-    IShellLinkA *pLink = NULL;
+    IShellLinkW *pLink = NULL;
     IPersistFile *pFile = NULL;
-    char szTarget[MAX_PATH] = "", szDir[MAX_PATH] = "", szDesc[MAX_PATH] = "", szIcon[MAX_PATH] = "";
+    WCHAR wszTarget[MAX_PATH] = L"", wszDir[MAX_PATH] = L"", wszDesc[MAX_PATH] = L"", wszIcon[MAX_PATH] = L"";
     int nIcon = 0;
-    CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkA, (void **)&pLink);
+    CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IShellLinkW, (void **)&pLink);
     if (!pLink || FAILED(pLink->QueryInterface(IID_IPersistFile, (void **)&pFile)) ||
-        FAILED(pFile->Load(std::wstring(path.begin(), path.end()).c_str(), STGM_READ)))
-        return "";
-    pLink->GetPath(szTarget, MAX_PATH, NULL, SLGP_RAWPATH);
-    pLink->GetWorkingDirectory(szDir, MAX_PATH);
-    pLink->GetDescription(szDesc, MAX_PATH);
-    pLink->GetIconLocation(szIcon, MAX_PATH, &nIcon);
+        FAILED(pFile->Load(path.c_str(), STGM_READ)))
+        return L"";
+    // The target is read from the item list that the shell resolves: Wine's
+    // GetPath answers with the link's ANSI copy of the path.
+    PIDLIST_ABSOLUTE pidl = NULL;
+    if (SUCCEEDED(pLink->GetIDList(&pidl)))
+        SHGetPathFromIDListW(pidl, wszTarget);
+    CoTaskMemFree(pidl);
+    pLink->GetWorkingDirectory(wszDir, MAX_PATH);
+    pLink->GetDescription(wszDesc, MAX_PATH);
+    pLink->GetIconLocation(wszIcon, MAX_PATH, &nIcon);
     pFile->Release();
     pLink->Release();
-    return std::string(szTarget) + "\n" + szDir + "\n" + szDesc + "\n" + szIcon + "," + std::to_string(nIcon);
+    return std::wstring(wszTarget) + L"\n" + wszDir + L"\n" + wszDesc + L"\n" + wszIcon + L"," + std::to_wstring(nIcon);
 }
 
 TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesButNeverInARelativeFolder)
 {
-    const char szShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    char szProgram[MAX_PATH], szStartDir[MAX_PATH];
-    GetModuleFileNameA(NULL, szProgram, MAX_PATH);
-    GetCurrentDirectoryA(MAX_PATH, szStartDir);
-    std::wstring wdir = MakeScratchDirectory(L"desktop");
-    const std::string dir(wdir.begin(), wdir.end()), link = dir + "\\Zelbrant.lnk";
-    RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_SZ, dir.c_str(), dir.size() + 1);
-    CloseHandle(CreateFileA(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0));
+    const wchar_t wszShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    const std::wstring program = theApplication.m_wszModulePath, dir = MakeScratchDirectory(L"desktop"),
+                       link = dir + L"\\Zelbrant.lnk";
+    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_SZ, dir.c_str(),
+                    (DWORD)(dir.size() + 1) * sizeof(WCHAR));
+    CloseHandle(CreateFileW(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0));
     SoundSpy spy;
-    lstrcpyA(theApplication.m_szWorkingDir, "C:\\"); // the first shortcut's, replaced by the second
+    lstrcpyW(theApplication.m_wszWorkingDir, L"C:\\"); // the first shortcut's, replaced by the second
     EXPECT_TRUE(theApplication.CreateDesktopShortcut());
-    lstrcpyA(theApplication.m_szWorkingDir, szStartDir);
+    lstrcpyW(theApplication.m_wszWorkingDir, dir.c_str());
     EXPECT_TRUE(theApplication.CreateDesktopShortcut());
     // Wine run by root writes over a read-only file: the flag tells it was cleared.
-    EXPECT_FALSE(GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_READONLY);
-    const std::string properties =
-        std::string(szProgram) + "\n" + szStartDir + "\nD\xE9marrer l'application Zelbrant\n";
-    EXPECT_EQ(ReadShortcut(link), properties + szProgram + ",-101");
-    ASSERT_GE(WriteDesktopShortcut(theApplication, szProgram, ""), 0); // an empty icon file names no icon
-    EXPECT_EQ(ReadShortcut(link), properties + ",0");
+    EXPECT_FALSE(GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_READONLY);
+    const std::wstring properties = program + L"\n" + dir + L"\nDémarrer l'application Zelbrant\n";
+    EXPECT_EQ(ReadShortcut(link), properties + program + L",-101");
+    ASSERT_GE(WriteDesktopShortcut(theApplication, program.c_str(), L""), 0); // an empty icon file names no icon
+    EXPECT_EQ(ReadShortcut(link), properties + L",0");
     // Under Wine the shell answers a missing desktop folder with the default
     // one, but a relative one as it is set.
-    CreateDirectoryA("relative", NULL);
-    RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_SZ, "relative", 9);
+    CreateDirectoryW(L"relative", NULL);
+    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_SZ, L"relative", 18);
     EXPECT_FALSE(theApplication.CreateDesktopShortcut());
     EXPECT_EQ(spy.m_sounds, (std::vector<UINT>{IDW_SHORTCUT_CREATED, IDW_SHORTCUT_CREATED, IDW_FAILURE}));
-    RegSetKeyValueA(HKEY_CURRENT_USER, szShellFolders, "Desktop", REG_EXPAND_SZ, "%USERPROFILE%\\Desktop", 22);
+    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_EXPAND_SZ, L"%USERPROFILE%\\Desktop", 44);
     // A missing folder is made level by level, never on a drive that does not exist or over a file.
     ASSERT_FALSE(GetLogicalDrives() & (1 << ('Q' - 'A')));
-    const std::string file = dir + "\\file";
-    CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL));
-    for (const std::string &path : {std::string("Q:\\a\\b"), file, dir + "\\a\\b\\c"})
-        EXPECT_EQ(EnsureDirectory(path.c_str()), path == dir + "\\a\\b\\c") << path;
-    EXPECT_TRUE(PathIsDirectoryA((dir + "\\a\\b\\c").c_str()));
+    const std::wstring file = dir + L"\\file", nested = dir + L"\\a\\b\\c";
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL));
+    for (const std::wstring &path : {std::wstring(L"Q:\\a\\b"), file, nested})
+        EXPECT_EQ(EnsureDirectory(path.c_str()), path == nested) << std::string(path.begin(), path.end());
+    EXPECT_TRUE(PathIsDirectoryW(nested.c_str()));
 }

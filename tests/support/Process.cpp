@@ -34,10 +34,12 @@ ChildProcess::~ChildProcess()
 
 bool ChildProcess::Start(const std::wstring &path)
 {
-    std::wstring commandLine = L"\"" + path + L"\"";
+    // Started in its own folder, as from the file manager.
+    std::wstring commandLine = L"\"" + path + L"\"", folder = path.substr(0, path.find_last_of(L'\\'));
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
-    return CreateProcessW(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi) != FALSE;
+    return CreateProcessW(path.c_str(), &commandLine[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(), &si, &m_pi) !=
+           FALSE;
 }
 
 DWORD ChildProcess::WaitForExit(DWORD dwMilliseconds)

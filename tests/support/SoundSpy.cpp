@@ -1,8 +1,8 @@
-// Redirection of the test program's PlaySoundA and MessageBeep imports to recorders.
+// The program's sounds and the test program's MessageBeep import sent to recorders.
 #include "support/Support.h"
 
 static SoundSpy *s_pSpy;
-static FARPROC s_pfnPlaySound = GetProcAddress(LoadLibraryA("winmm.dll"), "PlaySoundA");
+static PFN_PlaySoundA s_pfnPlaySound;
 static FARPROC s_pfnMessageBeep = GetProcAddress(LoadLibraryA("user32.dll"), "MessageBeep");
 
 static BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dwFlags)
@@ -10,7 +10,7 @@ static BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE hModule, DWORD dwFla
     s_pSpy->m_sounds.push_back((UINT)(ULONG_PTR)pszSound);
     s_pSpy->m_dwLastFlags = dwFlags;
     s_pSpy->m_hLastModule = hModule;
-    return ((BOOL(WINAPI *)(LPCSTR, HMODULE, DWORD))(void *)s_pfnPlaySound)(pszSound, hModule, dwFlags);
+    return s_pfnPlaySound(pszSound, hModule, dwFlags);
 }
 
 static BOOL WINAPI RecordMessageBeep(UINT uType)
@@ -39,13 +39,14 @@ void Redirect(FARPROC pfnFrom, FARPROC pfnTo)
 SoundSpy::SoundSpy()
 {
     s_pSpy = this;
-    Redirect(s_pfnPlaySound, (FARPROC)(void *)RecordPlaySound);
+    s_pfnPlaySound = theApplication.m_pfnPlaySound;
+    theApplication.m_pfnPlaySound = RecordPlaySound;
     Redirect(s_pfnMessageBeep, (FARPROC)(void *)RecordMessageBeep);
 }
 
 SoundSpy::~SoundSpy()
 {
-    Redirect((FARPROC)(void *)RecordPlaySound, s_pfnPlaySound);
+    theApplication.m_pfnPlaySound = s_pfnPlaySound;
     Redirect((FARPROC)(void *)RecordMessageBeep, s_pfnMessageBeep);
     s_pSpy = NULL;
 }

@@ -91,6 +91,9 @@ public:
 
 // Starts this test program as another process showing the window tree of that seed (WindowAtPointTest.cpp); its window.
 HWND ShowTreeInOtherProcess(ChildProcess &other, unsigned nSeed);
+// The target, working folder, description and icon of a shortcut file, a line each; "" when it cannot be loaded
+// (DesktopShortcutTest.cpp).
+std::wstring ReadShortcut(const std::wstring &path);
 // Runs the action, during which this thread shows a message box and waits for
 // it; returns its "caption|text" (empty when none showed), and its owner.
 std::string CatchMessageBox(const std::function<void()> &action, HWND *phWndOwner = NULL);
@@ -105,9 +108,9 @@ std::string OpenedBy(const std::function<void()> &action);
 // REG_DWORD values as stored, each followed by a blank; "?" for one missing or of another type.
 std::string StoredDwords(const std::string &key, std::initializer_list<const char *> names);
 
-// Sounds (SoundSpy.cpp). The program's code is linked into the test program,
-// so its PlaySoundA and MessageBeep calls go through the test program's
-// imports; while a spy lives, they go to recorders, which then call the real functions.
+// Sounds (SoundSpy.cpp). While a spy lives, the program's sounds and its
+// MessageBeep calls (an import of the test program, which links the program's
+// code) go to recorders, which then call the real functions.
 // Points the test program's import slot that holds pfnFrom at pfnTo.
 void Redirect(FARPROC pfnFrom, FARPROC pfnTo);
 struct SoundSpy {
