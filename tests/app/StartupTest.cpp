@@ -1,7 +1,8 @@
 // Start-up: an Application started inside the test process on modules
-// prepared for the case, with its messages.
+// prepared for the case, with its messages; and where DLLs are searched.
 #include "support/Support.h"
 
+#include <shlwapi.h>
 #include <thread>
 
 static const char s_szErrorCaption[] = "Erreur durant l'initialisation";
@@ -56,4 +57,11 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
         EXPECT_TRUE(app.m_strRegistryKey == c.key && bComInitialized == (c.nExitCode == 0)) << c.nExitCode;
         EXPECT_EQ(app.m_ullFileVersion, c.ullVersion) << c.nExitCode;
     }
+}
+
+TEST(DllSearch, ADllBesideTheProgramIsNotFoundByItsName)
+{
+    // The test program's application object has limited the search as the program's does.
+    ASSERT_TRUE(PathFileExistsW(BinPath(L"planted.dll").c_str()));
+    EXPECT_EQ(LoadLibraryA("planted.dll"), (HMODULE)NULL);
 }
