@@ -1,10 +1,12 @@
-// Plain windows and controls, and the main dialog, for tests.
+// Plain windows and controls, the main dialog, and pictures read as pixels, for tests.
 #include "support/Support.h"
 
 HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner, const char *pszTitle)
 {
     static const ATOM s_atom = [] {
-        WNDCLASSA wc = {0, DefWindowProcA, 0, 0, GetModuleHandleA(NULL)};
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(NULL);
         wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
         wc.lpszClassName = TEST_WINDOW_CLASS;
         return RegisterClassA(&wc);
@@ -40,4 +42,60 @@ std::string MainDialog::Controls(std::initializer_list<int> ids) const
         text += std::string(text.empty() ? "" : " ") + (IsWindowEnabled(Item(nId)) ? "+" : "-") +
                 (IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED ? "x" : "");
     return text;
+}
+
+std::vector<DWORD> BitmapPixels(HBITMAP hbm)
+{
+    BITMAP bm = {};
+    if (!GetObjectA(hbm, sizeof bm, &bm) || bm.bmBitsPixel != 32)
+        return {};
+    std::vector<DWORD> pixels(bm.bmWidth * bm.bmHeight);
+    GetBitmapBits(hbm, (LONG)(pixels.size() * 4), pixels.data());
+    return pixels;
+}
+
+std::vector<DWORD> IconPixels(HICON hIcon)
+{
+    ICONINFO ii;
+    if (!hIcon || !GetIconInfo(hIcon, &ii))
+        return {};
+    BITMAP bm = {};
+    GetObjectA(ii.hbmColor, sizeof bm, &bm);
+    DeleteObject(ii.hbmColor);
+    DeleteObject(ii.hbmMask);
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *pBits = NULL;
+    HBITMAP hbm = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HDC hdc = CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = SelectObject(hdc, hbm);
+    RECT rc = {0, 0, bm.bmWidth, bm.bmHeight};
+    FillRect(hdc, &rc, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    DrawIconEx(hdc, 0, 0, hIcon, bm.bmWidth, bm.bmHeight, 0, NULL, DI_NORMAL);
+    GdiFlush();
+    std::vector<DWORD> pixels((DWORD *)pBits, (DWORD *)pBits + bm.bmWidth * bm.bmHeight);
+    SelectObject(hdc, hOld);
+    DeleteDC(hdc);
+    DeleteObject(hbm);
+    return pixels;
+}
+
+std::vector<DWORD> ResourceIconPixels(UINT nIconId, int nSize)
+{
+    HICON hIcon = (HICON)LoadImageA(theApplication.m_hInstance, MAKEINTRESOURCEA(nIconId), IMAGE_ICON, nSize, nSize, 0);
+    std::vector<DWORD> pixels = IconPixels(hIcon);
+    DestroyIcon(hIcon);
+    return pixels;
+}
+
+std::vector<COLORREF> ScreenRow(const RECT &rc, bool bBanded)
+{
+    HDC hdc = GetDC(NULL);
+    std::vector<COLORREF> row;
+    for (int x = rc.left - 1; x <= rc.right; x++) {
+        bool bBand = x >= rc.left && x < rc.right && (x < rc.left + 3 || x >= rc.right - 3);
+        row.push_back(GetPixel(hdc, x, rc.top + 10) ^ (bBanded && bBand ? 0xFFFFFF : 0));
+    }
+    ReleaseDC(NULL, hdc);
+    return row;
 }
