@@ -33,7 +33,20 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
                main.Controls({IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME,
                               IDC_COPY_TO_CLIPBOARD});
     };
-    auto finderIcon = [&] { return SendMessageA(main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0); };
+    auto finderIcon = [&] {
+        return IconPixels((HICON)SendMessageA(main.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0));
+    };
+    const std::vector<DWORD> full = ResourceIconPixels(IDI_FINDER_FULL, 32),
+                             empty = ResourceIconPixels(IDI_FINDER_EMPTY, 32);
+    RECT rcButton;
+    GetWindowRect(hWndButton, &rcButton);
+    std::vector<COLORREF> buttonRow; // once the button shows on the white window
+    WaitUntil(
+        [&] {
+            buttonRow = ScreenRow(rcButton, false);
+            return buttonRow != std::vector<COLORREF>(buttonRow.size(), 0xFFFFFF);
+        },
+        2000);
 
     // Outside a drag, moves and releases do nothing; presses on the icon's
     // right and bottom edges start none.
@@ -41,21 +54,23 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
     send(WM_LBUTTONUP, over(hWndButton));
     send(WM_LBUTTONDOWN, POINT{rcIcon.right, rcIcon.top});
     send(WM_LBUTTONDOWN, POINT{rcIcon.left, rcIcon.bottom});
-    EXPECT_EQ(state(), "idle - -  + +x +x - -");
-    LRESULT hIdleIcon = finderIcon();
+    EXPECT_TRUE(state() == "idle - -  + +x +x - -" && finderIcon() == full && full != empty) << state();
     send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1}); // a double-click starts one too
     EXPECT_EQ(state(), "drag captured - -  - -x -x - -");
     // The dialog keeps the keyboard, so that Escape and Enter still reach it
     // (its default procedure may hand the focus on to one of its controls).
     HWND hWndFocus = GetFocus();
     EXPECT_TRUE((hWndFocus == main.m_hWnd || IsChild(main.m_hWnd, hWndFocus)) && IsWindowEnabled(hWndFocus));
-    EXPECT_TRUE(finderIcon() != hIdleIcon && GetCursor() == dlg.m_hFinderCursor);
+    EXPECT_TRUE(finderIcon() == empty && GetCursor() == dlg.m_hFinderCursor);
     SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0); // Enter: only the simple beep
     EXPECT_TRUE(GetFocus() == hWndFocus && spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
     send(WM_MOUSEMOVE, over(hWndButton));
     EXPECT_EQ(state(), "drag captured button button Bouton - -x -x - +");
+    // Wine shows what is drawn on a window of its own process a moment later.
+    EXPECT_TRUE(WaitUntil([&] { return ScreenRow(rcButton, true) == buttonRow; }, 2000)) << "the button's band";
     send(WM_MOUSEMOVE, over(hWndTarget));
     EXPECT_EQ(state(), "drag captured target target  - -x -x - +");
+    EXPECT_TRUE(WaitUntil([&] { return ScreenRow(rcButton, false) == buttonRow; }, 2000)) << "its band erased";
     send(WM_LBUTTONUP, over(hWndButton));
     EXPECT_EQ(state(), "idle - button Bouton + +x +x + +");
     EXPECT_EQ(GetFocus(), main.Item(IDOK));
@@ -69,7 +84,6 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
     // Escape, and a release over the dialog itself, leave the panel empty.
     for (bool bEscape : {true, false}) {
         send(WM_LBUTTONDOWN, ptIcon);
-        LRESULT hDraggingIcon = finderIcon();
         send(WM_MOUSEMOVE, over(hWndButton));
         EXPECT_EQ(state(), "drag captured button button Bouton - -x -x - +");
         if (bEscape)
@@ -77,7 +91,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
         else
             send(WM_LBUTTONUP, POINT{10, 10});
         EXPECT_EQ(state(), "idle - -  + +x +x + -") << bEscape;
-        EXPECT_TRUE(finderIcon() != hDraggingIcon && IsWindowVisible(main.m_hWnd) && GetFocus() == main.Item(IDOK));
+        EXPECT_TRUE(finderIcon() == full && IsWindowVisible(main.m_hWnd) && GetFocus() == main.Item(IDOK));
     }
     // A window destroyed under the release point: nothing is shown.
     send(WM_LBUTTONDOWN, ptIcon);
