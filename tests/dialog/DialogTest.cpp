@@ -1,5 +1,5 @@
-// The main dialog: the starting state from the stored settings, the commands
-// and check boxes with their sounds, and the release of the dialog's icons.
+// The main dialog: the starting state from the stored settings and its
+// pictures, the commands and check boxes with their sounds.
 #include "support/Support.h"
 
 static bool IsTopmost(HWND hwnd)
@@ -7,20 +7,7 @@ static bool IsTopmost(HWND hwnd)
     return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// The width of the icon, or 0 when there is none.
-static LONG IconWidth(LRESULT hIcon)
-{
-    ICONINFO info;
-    BITMAP bm = {};
-    if (!hIcon || !GetIconInfo((HICON)hIcon, &info))
-        return 0;
-    GetObjectA(info.hbmColor, sizeof bm, &bm);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bm.bmWidth;
-}
-
-TEST(OnInitDialog, ShowsTheStoredOptionsAndTheFocusOnMenuAndDestroysItsIcons)
+TEST(OnInitDialog, ShowsTheStoredOptionsTheFocusOnMenuAndEachButtonsOwnSmallPicture)
 {
     const struct {
         int anStored[3]; // KeepDialogOnTop, AutoFindRootParent, DrawInvertedFrame; -1: nothing
@@ -40,20 +27,13 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAndTheFocusOnMenuAndDestroysItsIcons)
     }
     MainDialog dialog;
     EXPECT_EQ(GetFocus(), dialog.Item(IDOK));
-
-    // Each finder icon replaced, and at the end the finder's, Copy's, Menu's and the title bar's.
-    LRESULT hIdle = SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0);
-    dialog.m_dlg.ShowFinderIcon(false);
-    EXPECT_TRUE(hIdle && !IconWidth(hIdle));
-    LRESULT ahIcons[] = {SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0),
-                         SendMessageA(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE, IMAGE_ICON, 0),
-                         SendMessageA(dialog.Item(IDOK), BM_GETIMAGE, IMAGE_ICON, 0),
-                         SendMessageA(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0)};
-    for (int i = 0; i < 4; i++)
-        ASSERT_EQ(IconWidth(ahIcons[i]), i == 0 ? 32 : 16) << i;
-    DestroyWindow(dialog.m_hWnd);
-    for (LRESULT hIcon : ahIcons)
-        EXPECT_EQ(IconWidth(hIcon), 0);
+    auto shown = [&](HWND hWnd, UINT nMessage) {
+        return IconPixels((HICON)SendMessageA(hWnd, nMessage, nMessage == WM_GETICON ? ICON_SMALL : IMAGE_ICON, 0));
+    };
+    std::vector<DWORD> copy = shown(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE),
+                       menu = shown(dialog.Item(IDOK), BM_GETIMAGE), title = shown(dialog.m_hWnd, WM_GETICON);
+    EXPECT_TRUE(copy == ResourceIconPixels(IDI_COPY, 16) && copy != menu) << "Copy's picture";
+    EXPECT_TRUE(menu == ResourceIconPixels(IDI_MENU, 16) && title == ResourceIconPixels(IDI_MAIN, 16));
 }
 
 // Keeps the Z order of a window whatever it is asked, as some programs do.
