@@ -64,8 +64,8 @@ inline std::ostream &operator<<(std::ostream &os, const RECT &rc)
     return os << "(" << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom << ")";
 }
 
-// Pictures as a user sees them (TestWindows.cpp): a 32-bit bitmap's pixels;
-// an icon drawn at its own size over white; the program's icon loaded at a size.
+// Pictures by their pixels (TestWindows.cpp): a bitmap's, as 32-bit colours;
+// an icon's colour image; the program's icon loaded at a size.
 std::vector<DWORD> BitmapPixels(HBITMAP hbm);
 std::vector<DWORD> IconPixels(HICON hIcon);
 std::vector<DWORD> ResourceIconPixels(UINT nIconId, int nSize);

@@ -13,9 +13,8 @@ HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy
     }();
     HWND hWnd = CreateWindowExA(dwExStyle, (LPCSTR)(ULONG_PTR)s_atom, pszTitle, dwStyle & ~WS_VISIBLE, x, y, cx, cy,
                                 hWndOwner, NULL, GetModuleHandleA(NULL), NULL);
-    // Shown without activation: Wine hands an activated window to the X
-    // window manager, and then waits two seconds for one at its destruction
-    // when there is none, as under Xvfb.
+    // Not activated: Wine hands an activated window to the X window manager, and at its destruction waits
+    // two seconds for one, which Xvfb lacks.
     SetWindowPos(hWnd, NULL, x, y, cx, cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | ((dwStyle & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
     PumpMessagesFor(0);
@@ -47,10 +46,14 @@ std::string MainDialog::Controls(std::initializer_list<int> ids) const
 std::vector<DWORD> BitmapPixels(HBITMAP hbm)
 {
     BITMAP bm = {};
-    if (!GetObjectA(hbm, sizeof bm, &bm) || bm.bmBitsPixel != 32)
+    if (!GetObjectA(hbm, sizeof bm, &bm))
         return {};
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<DWORD> pixels(bm.bmWidth * bm.bmHeight);
-    GetBitmapBits(hbm, (LONG)(pixels.size() * 4), pixels.data());
+    HDC hdc = GetDC(NULL);
+    GetDIBits(hdc, hbm, 0, bm.bmHeight, pixels.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(NULL, hdc);
     return pixels;
 }
 
@@ -59,24 +62,9 @@ std::vector<DWORD> IconPixels(HICON hIcon)
     ICONINFO ii;
     if (!hIcon || !GetIconInfo(hIcon, &ii))
         return {};
-    BITMAP bm = {};
-    GetObjectA(ii.hbmColor, sizeof bm, &bm);
+    std::vector<DWORD> pixels = BitmapPixels(ii.hbmColor);
     DeleteObject(ii.hbmColor);
     DeleteObject(ii.hbmMask);
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *pBits = NULL;
-    HBITMAP hbm = CreateDIBSection(NULL, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    HDC hdc = CreateCompatibleDC(NULL);
-    HGDIOBJ hOld = SelectObject(hdc, hbm);
-    RECT rc = {0, 0, bm.bmWidth, bm.bmHeight};
-    FillRect(hdc, &rc, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    DrawIconEx(hdc, 0, 0, hIcon, bm.bmWidth, bm.bmHeight, 0, NULL, DI_NORMAL);
-    GdiFlush();
-    std::vector<DWORD> pixels((DWORD *)pBits, (DWORD *)pBits + bm.bmWidth * bm.bmHeight);
-    SelectObject(hdc, hOld);
-    DeleteDC(hdc);
-    DeleteObject(hbm);
     return pixels;
 }
 
