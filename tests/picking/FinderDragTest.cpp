@@ -24,8 +24,6 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
     };
     const POINT ptIcon = {rcIcon.left, rcIcon.top};
     auto name = [&](HWND hWnd) { return hWnd == hWndButton ? "button" : hWnd == hWndTarget ? "target" : "-"; };
-    // Drag or not, the capture, the framed and pointed windows, the panel's
-    // title, and Menu, the three options and Copy.
     auto state = [&] {
         return std::string(dlg.m_bTracking ? "drag " : "idle ") + (GetCapture() == main.m_hWnd ? "captured " : "") +
                name(dlg.m_hWndFramed) + " " + name(dlg.m_hWndPointed) + " " + QueryWindowText(dlg.m_hWndInfoTitle) +
@@ -48,8 +46,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
         },
         2000);
 
-    // Outside a drag, moves and releases do nothing; presses on the icon's
-    // right and bottom edges start none.
+    // Outside a drag, moves and releases do nothing; presses on the icon's right and bottom edges start none.
     send(WM_MOUSEMOVE, over(hWndButton));
     send(WM_LBUTTONUP, over(hWndButton));
     send(WM_LBUTTONDOWN, POINT{rcIcon.right, rcIcon.top});
@@ -57,8 +54,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
     EXPECT_TRUE(state() == "idle - -  + +x +x - -" && finderIcon() == full && full != empty) << state();
     send(WM_LBUTTONDBLCLK, POINT{rcIcon.left, rcIcon.bottom - 1}); // a double-click starts one too
     EXPECT_EQ(state(), "drag captured - -  - -x -x - -");
-    // The dialog keeps the keyboard, so that Escape and Enter still reach it
-    // (its default procedure may hand the focus on to one of its controls).
+    // The dialog keeps the keyboard (or hands it to a control), so that Escape and Enter still reach it.
     HWND hWndFocus = GetFocus();
     EXPECT_TRUE((hWndFocus == main.m_hWnd || IsChild(main.m_hWnd, hWndFocus)) && IsWindowEnabled(hWndFocus));
     EXPECT_TRUE(finderIcon() == empty && GetCursor() == dlg.m_hFinderCursor);

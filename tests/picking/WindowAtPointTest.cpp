@@ -45,9 +45,8 @@ static HWND PlainWindowAtPoint(POINT ptScreen, WNDENUMPROC pfnHitProc = PlainHit
 
 static const RECT s_rcTree = {100, 100, 520, 420};
 
-// Panels nesting four levels deep holding buttons of every type, static texts
-// and edits; some hidden, disabled, laid out right to left, bordered, or
-// reaching outside their parent's client area.
+// Panels nesting four levels deep holding buttons of every type, static texts and edits; some hidden,
+// disabled, laid out right to left, bordered, or reaching outside their parent's client area.
 static void AddRandomChildren(HWND hWndParent, std::mt19937 &rng, int nDepth)
 {
     for (int i = 2 + rng() % 7; i > 0; i--) {
@@ -66,9 +65,8 @@ static void AddRandomChildren(HWND hWndParent, std::mt19937 &rng, int nDepth)
 static HWND BuildRandomTree(unsigned nSeed)
 {
     std::mt19937 rng(nSeed);
-    // Wine leaves the title bar of a normal window to the X window manager,
-    // but draws a tool window's itself, as Windows does every title bar. The
-    // tree shows once whole, so that another process sees it so.
+    // Wine draws a tool window's title bar itself, as Windows does every one; a normal one is the X window
+    // manager's. The tree shows once whole, so that another process sees it so.
     HWND hWndTree =
         CreateTopLevel(WS_POPUP | WS_BORDER | (nSeed % 2 ? WS_CAPTION : 0),
                        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | (nSeed % 8 == 5 ? WS_EX_LAYOUTRTL : 0), s_rcTree.left,
@@ -82,8 +80,7 @@ static HWND BuildRandomTree(unsigned nSeed)
     return hWndTree;
 }
 
-// Started with ZELBRANT_HIT_TREE set, this test program is the other process:
-// it shows the tree of that seed until it is ended.
+// Started with ZELBRANT_HIT_TREE set, this test program is the other process, showing the tree of that seed.
 static const int s_nServeTree = []() {
     char szSeed[16];
     if (!GetEnvironmentVariableA("ZELBRANT_HIT_TREE", szSeed, sizeof szSeed))
@@ -127,8 +124,8 @@ TEST(HitTestAgreement, EveryPointOfRandomTreesOfThisProgramAndOfAnotherGivesTheW
             RECT rcEdit; // in a tree laid out right to left, first the edit's left column, the client area's first
             if (i == 0 && GetWindowRect(GetDlgItem(hWndTree, 1), &rcEdit))
                 pt = {rcEdit.left, rcEdit.top + 5};
-            // In tree 7 the first window vanishes as the third search's walk asks for its rectangle (that
-            // search's point lies on another window): the search falls back to enumerating the level.
+            // In tree 7 the first window vanishes as the third search's walk asks for its rectangle: the
+            // search, whose point lies on another window, falls back to enumerating the level.
             s_hWndVanishing = nSeed == 7 && i == 2 ? GetWindow(hWndTree, GW_CHILD) : NULL;
             HWND hWnd = FindWindowAtPoint(pt.x, pt.y);
             ASSERT_EQ(hWnd, PlainWindowAtPoint(pt)) << "tree " << nSeed << " at " << pt.x << ", " << pt.y;
