@@ -2,7 +2,7 @@
 // dialog as the system delivers them, over a window left of and above it.
 #include "support/Support.h"
 
-TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachLeaveTheDialogAsTheUserExpects)
+TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAsTheUserExpects)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, theApplication.m_strRegistryKey.c_str());
     MainDialog main;
@@ -11,7 +11,7 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
     dlg.m_bAutoFindRootParent = false;
     SetWindowPos(main.m_hWnd, NULL, 400, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Left of and above the dialog: the capture reports negative client coordinates there.
-    HWND hWndTarget = CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 300, 200);
+    WindowHolder hWndTarget(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 20, 20, 300, 200));
     HWND hWndButton = CreateControl(hWndTarget, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
     const RECT &rcIcon = dlg.m_rcFinderIcon;
     auto send = [&](UINT message, POINT pt) { // pt in the dialog's client coordinates
@@ -89,13 +89,5 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeALostCaptureAndAVanishedWindowEachL
         EXPECT_EQ(state(), "idle - -  + +x +x + -") << bEscape;
         EXPECT_TRUE(finderIcon() == full && IsWindowVisible(main.m_hWnd) && GetFocus() == main.Item(IDOK));
     }
-    // A window destroyed under the release point: nothing is shown.
-    send(WM_LBUTTONDOWN, ptIcon);
-    POINT pt = over(hWndButton);
-    send(WM_MOUSEMOVE, pt);
-    DestroyWindow(hWndTarget);
-    PumpMessagesFor(0);
-    send(WM_LBUTTONUP, pt);
-    EXPECT_EQ(state() + QueryWindowText(dlg.m_hWndInfoHandle), "idle - -  + +x +x + -");
     EXPECT_TRUE(spy.m_sounds.empty() && spy.m_beeps == std::vector<UINT>{0xFFFFFFFF});
 }
