@@ -1,5 +1,5 @@
-// The main dialog: the starting state from the stored settings, the commands
-// and check boxes with their sounds, and the release of the dialog's icons.
+// The main dialog: the starting state from the stored settings and its
+// pictures, the commands and check boxes with their sounds.
 #include "support/Support.h"
 
 static bool IsTopmost(HWND hwnd)
@@ -7,20 +7,7 @@ static bool IsTopmost(HWND hwnd)
     return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// The width of the icon, or 0 when there is none.
-static LONG IconWidth(LRESULT hIcon)
-{
-    ICONINFO info;
-    BITMAP bm = {};
-    if (!hIcon || !GetIconInfo((HICON)hIcon, &info))
-        return 0;
-    GetObjectA(info.hbmColor, sizeof bm, &bm);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bm.bmWidth;
-}
-
-TEST(OnInitDialog, ShowsTheStoredOptionsAndTheFocusOnMenuAndDestroysItsIcons)
+TEST(OnInitDialog, ShowsTheStoredOptionsTheFocusOnMenuAndEachButtonsOwnSmallPicture)
 {
     const struct {
         int anStored[3]; // KeepDialogOnTop, AutoFindRootParent, DrawInvertedFrame; -1: nothing
@@ -40,20 +27,13 @@ TEST(OnInitDialog, ShowsTheStoredOptionsAndTheFocusOnMenuAndDestroysItsIcons)
     }
     MainDialog dialog;
     EXPECT_EQ(GetFocus(), dialog.Item(IDOK));
-
-    // Each finder icon replaced, and at the end the finder's, Copy's, Menu's and the title bar's.
-    LRESULT hIdle = SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0);
-    dialog.m_dlg.ShowFinderIcon(false);
-    EXPECT_TRUE(hIdle && !IconWidth(hIdle));
-    LRESULT ahIcons[] = {SendMessageA(dialog.Item(IDC_FINDER_ICON), STM_GETIMAGE, IMAGE_ICON, 0),
-                         SendMessageA(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE, IMAGE_ICON, 0),
-                         SendMessageA(dialog.Item(IDOK), BM_GETIMAGE, IMAGE_ICON, 0),
-                         SendMessageA(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0)};
-    for (int i = 0; i < 4; i++)
-        ASSERT_EQ(IconWidth(ahIcons[i]), i == 0 ? 32 : 16) << i;
-    DestroyWindow(dialog.m_hWnd);
-    for (LRESULT hIcon : ahIcons)
-        EXPECT_EQ(IconWidth(hIcon), 0);
+    auto shown = [&](HWND hWnd, UINT nMessage) {
+        return IconPixels((HICON)SendMessageA(hWnd, nMessage, nMessage == WM_GETICON ? ICON_SMALL : IMAGE_ICON, 0));
+    };
+    std::vector<DWORD> copy = shown(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE),
+                       menu = shown(dialog.Item(IDOK), BM_GETIMAGE), title = shown(dialog.m_hWnd, WM_GETICON);
+    EXPECT_TRUE(copy == ResourceIconPixels(IDI_COPY, 16) && copy != menu) << "Copy's picture";
+    EXPECT_TRUE(menu == ResourceIconPixels(IDI_MENU, 16) && title == ResourceIconPixels(IDI_MAIN, 16));
 }
 
 // Keeps the Z order of a window whatever it is asked, as some programs do.
@@ -73,23 +53,15 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
     WindowHolder target(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
     HWND hWndButton = CreateControl(target, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
     dlg.UpdateWindowInfo(hWndButton); // shown as its root while AutoFindRootParent is on
-    // The three options, the dialog topmost or not, and the panel's title and rectangle.
     auto state = [&] {
         return main.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME}) +
                (IsTopmost(main.m_hWnd) ? " T " : " - ") + QueryWindowText(dlg.m_hWndInfoTitle) + "|" +
                QueryWindowText(dlg.m_hWndInfoRect) + " " + std::to_string(dlg.m_bDrawInvertedFrame);
     };
-    // Enter on a check box and Escape without a drag change nothing, but Enter brings the focus to Menu.
-    SetFocus(main.Item(IDC_KEEP_DIALOG_ON_TOP));
-    SendMessageA(main.m_hWnd, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(GetFocus(), main.Item(IDOK));
-    SendMessageA(main.m_hWnd, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(IsWindowVisible(main.m_hWnd) && !IsTopmost(target) && spy.m_sounds.empty());
     const char *const ROOT = "|(700, 200), (1000, 400)   300 × 200 1", *const BUTTON =
                                                                            "Bouton|(20, 30), (95, 53)   75 × 23 1";
     EXPECT_EQ(state(), std::string("+x +x - T ") + ROOT);
-    // The panel switches between the button and its root; the frame option
-    // shows its kept value only while the root is not searched.
+    // The frame option shows its kept value only while the root is not searched.
     const std::pair<int, std::string> clicks[] = {
         {IDC_KEEP_DIALOG_ON_TOP, std::string("+ +x - - ") + ROOT},
         {IDC_KEEP_DIALOG_ON_TOP, std::string("+x +x - T ") + ROOT},
@@ -107,33 +79,24 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
     EXPECT_TRUE(spy.m_dwLastFlags == (SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) &&
                 spy.m_hLastModule == theApplication.m_hInstance);
 
-    // The topmost check box, after what happens to the shown window since it was shown.
-    WindowHolder owner(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 650, 150, 100, 100));
-    const std::pair<const char *, std::function<void(HWND)>> rows[] = {
-        {"ticked and unticked", [](HWND) {}},
-        {"destroyed", [](HWND hWnd) { DestroyWindow(hWnd); }},
-        {"given an owner", [&](HWND hWnd) { SetWindowLongPtrA(hWnd, GWLP_HWNDPARENT, (LONG_PTR)owner.m_hWnd); }},
-        {"made a child", [](HWND hWnd) { SetWindowLongA(hWnd, GWL_STYLE, WS_CHILD | WS_VISIBLE); }},
-        {"keeping its Z order", [](HWND hWnd) { SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)KeepZOrder); }},
-    };
-    for (const auto &row : rows) {
+    // The topmost check box, on a window that takes it and on one that keeps its Z order.
+    for (bool bKept : {false, true}) {
         spy.m_sounds.clear();
         WindowHolder shown(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
         dlg.UpdateWindowInfo(shown);
-        ASSERT_EQ(main.Controls({IDC_KEEP_SELECTED_ON_TOP}), "+");
-        row.second(shown);
+        if (bKept)
+            SetWindowLongPtrA(shown, GWLP_WNDPROC, (LONG_PTR)KeepZOrder);
         SetFocus(main.Item(IDC_KEEP_SELECTED_ON_TOP));
         SendMessageA(main.Item(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
-        bool bDone = row.first[0] == 't';
-        EXPECT_EQ(IsWindow(shown) && IsTopmost(shown), bDone) << row.first;
-        EXPECT_EQ(main.Controls({IDC_KEEP_SELECTED_ON_TOP}), bDone ? "+x" : "-") << row.first;
-        EXPECT_EQ(!QueryWindowText(dlg.m_hWndInfoHandle).empty() && dlg.m_hWndPointed, bDone) << row.first;
-        EXPECT_EQ(GetFocus(), main.Item(bDone ? IDC_KEEP_SELECTED_ON_TOP : IDOK)) << row.first;
-        if (bDone) {
+        EXPECT_EQ(IsTopmost(shown), !bKept);
+        EXPECT_EQ(main.Controls({IDC_KEEP_SELECTED_ON_TOP}), bKept ? "-" : "+x");
+        EXPECT_EQ(!QueryWindowText(dlg.m_hWndInfoHandle).empty() && dlg.m_hWndPointed, !bKept);
+        EXPECT_EQ(GetFocus(), main.Item(bKept ? IDOK : IDC_KEEP_SELECTED_ON_TOP));
+        if (!bKept) {
             SendMessageA(main.Item(IDC_KEEP_SELECTED_ON_TOP), BM_CLICK, 0, 0);
             EXPECT_TRUE(!IsTopmost(shown) && main.Controls({IDC_KEEP_SELECTED_ON_TOP}) == "+");
         }
         EXPECT_EQ(spy.m_sounds,
-                  (bDone ? std::vector<UINT>{IDW_OPTION_ON, IDW_OPTION_OFF} : std::vector<UINT>{IDW_FAILURE}));
+                  (bKept ? std::vector<UINT>{IDW_FAILURE} : std::vector<UINT>{IDW_OPTION_ON, IDW_OPTION_OFF}));
     }
 }

@@ -1,23 +1,18 @@
-// The Menu button's popup menu and its entries, the About box, and the web
-// addresses its links open through the shell, in the test program: the menu
-// and the About box run modal loops of their own, in which a timer acts.
+// The Menu button's popup menu and its entries, the About box and the web addresses its links open: the
+// menu and the About box run modal loops of their own, in which a timer acts.
+#include "extras/MenuBitmap.h"
 #include "support/Support.h"
 
 #include <commctrl.h>
 
 static const char s_szCollaboratorSite[] = "https://lucien-arbour.example.net/";
 static WPARAM s_wKey;
-static HMENU s_hMenu;
 static int s_nMenuItems;
-static std::vector<HBITMAP> s_pictures;
-static HICON s_hAboutClose, s_hAboutSmall;
+static std::string s_strPictures; // per entry with a picture, "+" when it is its own icon's
 
-// Wine's SysLink keeps the Enter key whatever its style, so Enter never
-// reaches Fermer there; an NM_RETURN that a link sends is tested instead.
+// Wine's SysLink keeps the Enter key whatever its style: an NM_RETURN that a link sends is tested instead.
 static void CheckAboutBox(HWND hWndBox)
 {
-    s_hAboutClose = (HICON)SendMessageA(GetDlgItem(hWndBox, IDOK), BM_GETIMAGE, IMAGE_ICON, 0);
-    s_hAboutSmall = (HICON)SendMessageA(hWndBox, WM_GETICON, ICON_SMALL, 0);
     EXPECT_EQ(QueryWindowText(GetDlgItem(hWndBox, IDC_ABOUT_VERSION)), "Zelbrant\nVersion 1.3.0.0");
     EXPECT_EQ(GetFocus(), GetDlgItem(hWndBox, IDOK));
     POINT ptBox = CenterOf(hWndBox), ptOwner = CenterOf(GetWindow(hWndBox, GW_OWNER));
@@ -30,7 +25,6 @@ static void CheckAboutBox(HWND hWndBox)
         SendMessageW(nm.hdr.hwndFrom, LM_GETITEM, 0, (LPARAM)&nm.item);
         return SendMessageA(hWndBox, WM_NOTIFY, nId, (LPARAM)&nm);
     };
-    EXPECT_EQ(OpenedBy([&] { notify(IDC_ABOUT_LINK_PRODUCT, NM_CLICK); }), "https://zelbrant.example.org/");
     for (UINT nCode : {NM_CLICK, NM_RETURN})
         EXPECT_EQ(OpenedBy([&] { notify(IDC_ABOUT_LINK_COLLABORATOR, nCode); }), s_szCollaboratorSite) << nCode;
     // A handler that cannot start: one message box, owned by the About box, which stays open.
@@ -43,20 +37,39 @@ static void CheckAboutBox(HWND hWndBox)
     EXPECT_TRUE(hWndOwner == hWndBox && IsWindowVisible(hWndBox));
 }
 
-// Notes the menu and its pictures and gives it the key; then checks the About
-// box, if one opens, and closes it.
-static void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
+// Whether the entry shows its icon, blended over the menu colour, at the picture's size.
+static bool ShowsIcon(HMENU hMenu, UINT nId, UINT nIconId)
 {
-    HWND hWndMenu = FindWindowA("#32768", NULL), hWndBox = GetActiveWindow();
     MENUITEMINFOA mii = {};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_CHECKMARKS;
+    BITMAP bm = {};
+    if (!GetMenuItemInfoA(hMenu, nId, FALSE, &mii) || !GetObjectA(mii.hbmpChecked, sizeof bm, &bm))
+        return false;
+    COLORREF crMenu = GetSysColor(COLOR_MENU);
+    HICON hIcon = (HICON)LoadImageA(theApplication.m_hInstance, MAKEINTRESOURCEA(nIconId), IMAGE_ICON, bm.bmWidth,
+                                    bm.bmHeight, 0);
+    HBITMAP hbm =
+        CreateMenuBitmapFromIcon(hIcon, RGB(GetBValue(crMenu), GetGValue(crMenu), GetRValue(crMenu)) | 0xFF000000);
+    bool bShown = BitmapPixels(hbm) == BitmapPixels(mii.hbmpChecked);
+    DeleteObject(hbm);
+    DestroyIcon(hIcon);
+    return bShown;
+}
+
+// Notes the menu and its pictures and gives it the key; then checks the About box, if one opens, and closes it.
+static void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hWndMenu = FindWindowA("#32768", NULL), hWndBox = GetActiveWindow();
     if (s_wKey && IsWindowVisible(hWndMenu)) {
-        s_hMenu = (HMENU)SendMessageA(hWndMenu, MN_GETHMENU, 0, 0);
-        s_nMenuItems = GetMenuItemCount(s_hMenu); // five entries and their three separators
-        for (UINT nId = ID_MENU_CLOSE; nId <= ID_MENU_QUIT; nId++)
-            if (GetMenuItemInfoA(s_hMenu, nId, FALSE, &mii) && GetObjectType(mii.hbmpChecked) == OBJ_BITMAP)
-                s_pictures.push_back(mii.hbmpChecked);
+        HMENU hMenu = (HMENU)SendMessageA(hWndMenu, MN_GETHMENU, 0, 0);
+        s_nMenuItems = GetMenuItemCount(hMenu); // five entries and their three separators
+        const std::pair<UINT, UINT> entries[] = {{ID_MENU_SAVE_SETTINGS, IDI_SAVE},
+                                                 {ID_MENU_CREATE_SHORTCUT, IDI_SHORTCUT},
+                                                 {ID_MENU_ABOUT, IDI_ABOUT},
+                                                 {ID_MENU_QUIT, IDI_QUIT}};
+        for (auto entry : entries)
+            s_strPictures += ShowsIcon(hMenu, entry.first, entry.second) ? "+" : "-";
         PostMessageA(hWndMenu, WM_CHAR, s_wKey, 0);
         s_wKey = 0;
     } else if (!s_wKey && GetWindow(hWndBox, GW_OWNER) && IsWindowVisible(hWndBox)) {
@@ -66,23 +79,20 @@ static void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
     }
 }
 
-TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOrIconOutlivesIt)
+TEST(MainMenu, EachEntryShowsItsOwnPictureAndDoesItsWorkWithItsSound)
 {
     const std::string key = theApplication.m_strRegistryKey, parent = key.substr(0, key.rfind('\\'));
-    const HINSTANCE hProgram = theApplication.m_hInstance, hNoResources = GetModuleHandleA("ntdll.dll");
     const struct {
         WPARAM wKey;
         std::string volatileKey; // no lasting key can be made below it
-        HINSTANCE hInstance;     // where the pictures and the About box come from
-        std::vector<UINT> sounds, beeps;
-        const char *pszStored; // the options, saved as the dialog holds them
+        std::vector<UINT> sounds;
+        const char *pszStored; // the options, saved as the dialog holds them, then the place
     } cases[] = {
-        {'u', "", hProgram, {}, {}, "? ? ? "},
-        {'e', "", hProgram, {IDW_SETTINGS_SAVED}, {}, "0 1 1 "},
-        {'e', parent, hProgram, {IDW_FAILURE}, {}, "? ? ? "},
-        {'e', key + "\\MainWindow", hProgram, {IDW_FAILURE}, {}, "0 1 1 "}, // the copy fails
-        {'d', "", hProgram, {}, {}, "? ? ? "},
-        {'d', "", hNoResources, {}, {MB_ICONHAND}, "? ? ? "},
+        {'u', "", {}, "? ? ? ? ? "},
+        {'e', "", {IDW_SETTINGS_SAVED}, "0 1 1 300 200 "},
+        {'e', parent, {IDW_FAILURE}, "? ? ? ? ? "},
+        {'e', key + "\\MainWindow", {IDW_FAILURE}, "0 1 1 300 200 "}, // the copy fails
+        {'d', "", {}, "? ? ? ? ? "},
     };
     for (const auto &c : cases) {
         RegDeleteTreeA(HKEY_CURRENT_USER, parent.c_str());
@@ -95,21 +105,15 @@ TEST(MainMenu, EachEntryDoesItsWorkWithItsSoundAndNoPictureOrIconOutlivesIt)
         main.m_dlg.m_bKeepDialogOnTop = false;
         SoundSpy spy;
         s_wKey = c.wKey;
-        s_pictures.clear();
+        s_strPictures.clear();
         UINT_PTR nTimer = SetTimer(NULL, 0, 10, ActInModalLoop);
-        theApplication.m_hInstance = c.hInstance;
         main.m_dlg.ShowMainMenu();
-        theApplication.m_hInstance = hProgram;
         KillTimer(NULL, nTimer);
-        EXPECT_TRUE(spy.m_sounds == c.sounds && spy.m_beeps == c.beeps) << (char)c.wKey << " " << c.volatileKey;
-        EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}), c.pszStored);
-        EXPECT_TRUE(IsWindowVisible(main.m_hWnd)) << (char)c.wKey;
-        EXPECT_TRUE(!IsMenu(s_hMenu) && s_nMenuItems == 8 && s_pictures.size() == (c.hInstance == hProgram ? 4u : 0u))
-            << (char)c.wKey;
-        for (HBITMAP hbm : s_pictures)
-            EXPECT_EQ(GetObjectType(hbm), 0u) << (char)c.wKey << ": a picture is left behind";
+        EXPECT_TRUE(spy.m_sounds == c.sounds && spy.m_beeps.empty()) << (char)c.wKey << " " << c.volatileKey;
+        EXPECT_EQ(StoredDwords(key, {"KeepDialogOnTop", "AutoFindRootParent", "DrawInvertedFrame"}) +
+                      StoredDwords(key + "\\MainWindow", {"X", "Y"}),
+                  c.pszStored);
+        EXPECT_TRUE(IsWindowVisible(main.m_hWnd) && s_nMenuItems == 8 && s_strPictures == "++++")
+            << (char)c.wKey << " " << s_strPictures;
     }
-    ICONINFO ii;
-    EXPECT_TRUE(s_hAboutClose && s_hAboutSmall && !GetIconInfo(s_hAboutClose, &ii) && !GetIconInfo(s_hAboutSmall, &ii))
-        << "the About box's icons missing or kept";
 }

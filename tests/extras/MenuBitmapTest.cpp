@@ -1,10 +1,8 @@
-// The menu pictures: an icon's pixels blended over the menu colour into an
-// opaque bitmap.
+// The menu pictures: an icon's pixels blended over the menu colour into an opaque bitmap.
 #include "extras/MenuBitmap.h"
 #include "support/Support.h"
 
-// Straight (not premultiplied) colours, each channel rounded to the nearest:
-// clear, opaque, half and a quarter covering 0xF0 give 0xF0, 0xF8 and 0x78, 0xB4.
+// Straight colours, rounded: clear, opaque, half and a quarter covering 0xF0 give 0xF0, 0xF8 and 0x78, 0xB4.
 TEST(MenuBitmap, AnIconsPixelsComeOutOpaqueBlendedOverTheMenuColourRoundedToTheNearest)
 {
     const DWORD adwIcon[4] = {0x00123456, 0xFF123456, 0x80FF0000, 0x40000000}; // 0xAARRGGBB, two rows top-down

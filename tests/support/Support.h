@@ -64,6 +64,15 @@ inline std::ostream &operator<<(std::ostream &os, const RECT &rc)
     return os << "(" << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom << ")";
 }
 
+// Pictures by their pixels (TestWindows.cpp): a bitmap's, as 32-bit colours;
+// an icon's colour image; the program's icon loaded at a size.
+std::vector<DWORD> BitmapPixels(HBITMAP hbm);
+std::vector<DWORD> IconPixels(HICON hIcon);
+std::vector<DWORD> ResourceIconPixels(UINT nIconId, int nSize);
+// The screen's row 10 pixels below the rectangle's top, from a pixel left of
+// it to one right of it; banded, with the pixels of its band inverted back.
+std::vector<COLORREF> ScreenRow(const RECT &rc, bool bBanded);
+
 // Messages (Messages.cpp).
 POINT CenterOf(HWND hwnd); // of its rectangle on the screen
 // Handles this thread's messages for the time given.

@@ -1,5 +1,4 @@
-// Test programs start as the program does, so that the application object
-// holds the real module, version, registry key and private font.
+// The test program starts as the program does: the application object holds the real module, key and font.
 #include "support/Support.h"
 
 #include <stdio.h>
@@ -7,8 +6,7 @@
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // A start-up that fails runs no test: that is never a pass, whatever
-    // code the application object holds.
+    // A start-up that fails runs no test, and that is never a pass.
     if (!theApplication.InitInstance(GetModuleHandleA(NULL), GetCommandLineA(), SW_SHOWNORMAL)) {
         fprintf(stderr, "zelbrant_tests: the program's start-up failed with status %d: no test ran\n",
                 theApplication.m_nExitCode);
