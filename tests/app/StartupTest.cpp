@@ -26,6 +26,7 @@ TEST(InitInstance, EachFailureEndsWithItsCodeAndMessageAndTheMajorVersionNamesTh
              "\r\n\r\nImpossible d'obtenir le nom de fichier de l'application ou de son numéro de version.",
          "", 0},
         {NULL, true, 1011, "CODE D'ERREUR 1011", "Software\\Morvane\\Zelbrant V1", 0x0001000300000000ull},
+        {NULL, false, 0, "", "Software\\Morvane\\Zelbrant V1", 0x0001000300000000ull},
     };
     for (const auto &c : cases) {
         HMODULE hModule = !c.pszModule    ? GetModuleHandleA(NULL)

@@ -79,11 +79,11 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
     EXPECT_TRUE(spy.m_dwLastFlags == (SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) &&
                 spy.m_hLastModule == theApplication.m_hInstance);
 
-    // The topmost check box, on a window that takes it and on one that keeps its Z order.
+    // The topmost check box, through a control, on a root window that takes it and on one that keeps its Z order.
     for (bool bKept : {false, true}) {
         spy.m_sounds.clear();
         WindowHolder shown(CreateTopLevel(WS_POPUP | WS_VISIBLE, 0, 700, 200, 300, 200));
-        dlg.UpdateWindowInfo(shown);
+        dlg.UpdateWindowInfo(CreateControl(shown, "BUTTON", WS_VISIBLE, 20, 30, 75, 23));
         if (bKept)
             SetWindowLongPtrA(shown, GWLP_WNDPROC, (LONG_PTR)KeepZOrder);
         SetFocus(main.Item(IDC_KEEP_SELECTED_ON_TOP));
