@@ -33,21 +33,16 @@ static void PressKey(WORD wVk)
     }
 }
 
-static HWND ShownMenu()
-{
-    HWND hWnd = FindWindowA("#32768", NULL);
-    return IsWindowVisible(hWnd) ? hWnd : NULL;
-}
-
 // Enter on the Menu button opens the menu, unless it is open, and the entry's key chooses.
 // The menu's window hides before its loop ends: a key sent at once could still go to it.
 static void Choose(WORD wVk, bool bOpen = true)
 {
+    auto menuShown = [] { return IsWindowVisible(FindWindowA("#32768", NULL)) != FALSE; };
     if (bOpen)
         PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([] { return ShownMenu() != NULL; }, 10000));
+    ASSERT_TRUE(WaitUntil(menuShown, 10000));
     PressKey(wVk);
-    ASSERT_TRUE(WaitUntil([] { return ShownMenu() == NULL; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return !menuShown(); }, 10000));
     PumpMessagesFor(200);
 }
 
@@ -145,7 +140,7 @@ TEST(Session, FromAFolderOfAnyNameAUserPicksAWindowCopiesSavesMakesTheShortcutAn
     Choose('E', false);
     Choose('B'); // the shortcut is written after the menu has closed
     const std::wstring link = desktop + L"\\Zelbrant.lnk";
-    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
+    WaitUntil([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
     EXPECT_EQ(ReadShortcut(link), program + L"\n" + dir + L"\nDémarrer l'application Zelbrant\n" + program + L",-101");
     Choose('R');
     EXPECT_EQ(zelbrant.WaitForExit(10000), 0u);

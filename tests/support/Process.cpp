@@ -22,13 +22,11 @@ std::wstring MakeScratchDirectory(const wchar_t *pszName)
 
 ChildProcess::~ChildProcess()
 {
-    if (!m_pi.hProcess)
-        return;
-    if (WaitForExit(0) == STILL_ACTIVE) {
+    if (m_pi.hProcess && WaitForExit(0) == STILL_ACTIVE) {
         TerminateProcess(m_pi.hProcess, 99);
         WaitForSingleObject(m_pi.hProcess, 5000);
     }
-    CloseHandle(m_pi.hThread);
+    CloseHandle(m_pi.hThread); // none when it did not start: nothing is closed
     CloseHandle(m_pi.hProcess);
 }
 
