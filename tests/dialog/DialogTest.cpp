@@ -27,11 +27,9 @@ TEST(OnInitDialog, ShowsTheStoredOptionsTheFocusOnMenuAndEachButtonsOwnSmallPict
     }
     MainDialog dialog;
     EXPECT_EQ(GetFocus(), dialog.Item(IDOK));
-    auto shown = [&](HWND hWnd, UINT nMessage) {
-        return IconPixels((HICON)SendMessageA(hWnd, nMessage, nMessage == WM_GETICON ? ICON_SMALL : IMAGE_ICON, 0));
-    };
-    std::vector<DWORD> copy = shown(dialog.Item(IDC_COPY_TO_CLIPBOARD), BM_GETIMAGE),
-                       menu = shown(dialog.Item(IDOK), BM_GETIMAGE), title = shown(dialog.m_hWnd, WM_GETICON);
+    auto shown = [&](int nId) { return IconPixels((HICON)SendMessageA(dialog.Item(nId), BM_GETIMAGE, IMAGE_ICON, 0)); };
+    std::vector<DWORD> copy = shown(IDC_COPY_TO_CLIPBOARD), menu = shown(IDOK),
+                       title = IconPixels((HICON)SendMessageA(dialog.m_hWnd, WM_GETICON, ICON_SMALL, 0));
     EXPECT_TRUE(copy == ResourceIconPixels(IDI_COPY, 16) && copy != menu) << "Copy's picture";
     EXPECT_TRUE(menu == ResourceIconPixels(IDI_MENU, 16) && title == ResourceIconPixels(IDI_MAIN, 16));
 }

@@ -37,26 +37,6 @@ static void CheckAboutBox(HWND hWndBox)
     EXPECT_TRUE(hWndOwner == hWndBox && IsWindowVisible(hWndBox));
 }
 
-// Whether the entry shows its icon, blended over the menu colour, at the picture's size.
-static bool ShowsIcon(HMENU hMenu, UINT nId, UINT nIconId)
-{
-    MENUITEMINFOA mii = {};
-    mii.cbSize = sizeof mii;
-    mii.fMask = MIIM_CHECKMARKS;
-    BITMAP bm = {};
-    if (!GetMenuItemInfoA(hMenu, nId, FALSE, &mii) || !GetObjectA(mii.hbmpChecked, sizeof bm, &bm))
-        return false;
-    COLORREF crMenu = GetSysColor(COLOR_MENU);
-    HICON hIcon = (HICON)LoadImageA(theApplication.m_hInstance, MAKEINTRESOURCEA(nIconId), IMAGE_ICON, bm.bmWidth,
-                                    bm.bmHeight, 0);
-    HBITMAP hbm =
-        CreateMenuBitmapFromIcon(hIcon, RGB(GetBValue(crMenu), GetGValue(crMenu), GetRValue(crMenu)) | 0xFF000000);
-    bool bShown = BitmapPixels(hbm) == BitmapPixels(mii.hbmpChecked);
-    DeleteObject(hbm);
-    DestroyIcon(hIcon);
-    return bShown;
-}
-
 // Notes the menu and its pictures and gives it the key; then checks the About box, if one opens, and closes it.
 static void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
@@ -68,8 +48,22 @@ static void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR nTimer, DWORD)
                                                  {ID_MENU_CREATE_SHORTCUT, IDI_SHORTCUT},
                                                  {ID_MENU_ABOUT, IDI_ABOUT},
                                                  {ID_MENU_QUIT, IDI_QUIT}};
-        for (auto entry : entries)
-            s_strPictures += ShowsIcon(hMenu, entry.first, entry.second) ? "+" : "-";
+        COLORREF crMenu = GetSysColor(COLOR_MENU);
+        crMenu = RGB(GetBValue(crMenu), GetGValue(crMenu), GetRValue(crMenu)) | 0xFF000000; // as 0xAARRGGBB
+        for (auto [nId, nIconId] : entries) { // its icon, blended over the menu colour, at the picture's size
+            MENUITEMINFOA mii = {};
+            mii.cbSize = sizeof mii;
+            mii.fMask = MIIM_CHECKMARKS;
+            BITMAP bm = {};
+            bool bRead = GetMenuItemInfoA(hMenu, nId, FALSE, &mii) && GetObjectA(mii.hbmpChecked, sizeof bm, &bm);
+            HICON hIcon = bRead ? (HICON)LoadImageA(theApplication.m_hInstance, MAKEINTRESOURCEA(nIconId), IMAGE_ICON,
+                                                    bm.bmWidth, bm.bmHeight, 0)
+                                : NULL;
+            HBITMAP hbm = bRead ? CreateMenuBitmapFromIcon(hIcon, crMenu) : NULL;
+            s_strPictures += bRead && BitmapPixels(hbm) == BitmapPixels(mii.hbmpChecked) ? "+" : "-";
+            DeleteObject(hbm);
+            DestroyIcon(hIcon);
+        }
         PostMessageA(hWndMenu, WM_CHAR, s_wKey, 0);
         s_wKey = 0;
     } else if (!s_wKey && GetWindow(hWndBox, GW_OWNER) && IsWindowVisible(hWndBox)) {

@@ -23,11 +23,10 @@ TEST(FinderDrag, PressMovesReleaseEnterEscapeAndALostCaptureEachLeaveTheDialogAs
         return pt;
     };
     const POINT ptIcon = {rcIcon.left, rcIcon.top};
-    auto name = [&](HWND hWnd) { return hWnd == hWndButton ? "button" : hWnd == hWndTarget ? "target" : "-"; };
+    auto name = [&](HWND hWnd) { return hWnd == hWndButton ? "button " : hWnd == hWndTarget ? "target " : "- "; };
     auto state = [&] {
         return std::string(dlg.m_bTracking ? "drag " : "idle ") + (GetCapture() == main.m_hWnd ? "captured " : "") +
-               name(dlg.m_hWndFramed) + " " + name(dlg.m_hWndPointed) + " " + QueryWindowText(dlg.m_hWndInfoTitle) +
-               " " +
+               name(dlg.m_hWndFramed) + name(dlg.m_hWndPointed) + QueryWindowText(dlg.m_hWndInfoTitle) + " " +
                main.Controls({IDOK, IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME,
                               IDC_COPY_TO_CLIPBOARD});
     };

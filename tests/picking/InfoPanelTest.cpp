@@ -4,30 +4,6 @@
 
 #include <list>
 
-// Whether a panel text shows the handle: "0x" and exactly 8 upper-case hex digits that read back as it.
-static bool ShowsHandle(const std::string &text, HWND hWnd)
-{
-    return text.size() == 10 && text.compare(0, 2, "0x") == 0 &&
-           text.find_first_not_of("0123456789ABCDEF", 2) == std::string::npos &&
-           strtoul(text.c_str() + 2, NULL, 16) == (ULONG_PTR)hWnd;
-}
-
-// The eight fields and the state of the first and last labels, Copy and the
-// topmost check box; the handle and the parent read "H" and "P" when they show the windows given.
-static std::string Panel(const MainDialog &main, HWND hWndShown = NULL, HWND hWndParent = NULL)
-{
-    std::string text;
-    for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++) {
-        std::string field = QueryWindowText(main.Item(nId));
-        if ((nId == IDC_INFO_HANDLE && ShowsHandle(field, hWndShown)) ||
-            (nId == IDC_INFO_PARENT && ShowsHandle(field, hWndParent)))
-            field = nId == IDC_INFO_HANDLE ? "H" : "P";
-        text += (nId == IDC_INFO_TITLE ? "" : "|") + field;
-    }
-    return text + " " +
-           main.Controls({IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_COPY_TO_CLIPBOARD, IDC_KEEP_SELECTED_ON_TOP});
-}
-
 TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForTheProgramsOwnWindows)
 {
     MainDialog main;
@@ -47,6 +23,22 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
         windows.emplace_back(CreateTopLevel(WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 100, 50, 300, 200));
     while (windows.size() < 64 && (ULONG_PTR)windows.back().m_hWnd % 16 < 10);
     HWND topmost = windows.back().m_hWnd;
+    // The eight fields and the state of the first and last labels, Copy and the topmost check box; the handle and
+    // the parent read "H" and "P" when they show the windows given: "0x" and exactly 8 upper-case hex digits that
+    // read back as the window.
+    auto panel = [&](HWND hWndShown, HWND hWndParent) {
+        std::string text;
+        for (int nId = IDC_INFO_TITLE; nId <= IDC_INFO_RECT; nId++) {
+            std::string field = QueryWindowText(main.Item(nId));
+            if ((nId == IDC_INFO_HANDLE || nId == IDC_INFO_PARENT) && field.size() == 10 &&
+                field.compare(0, 2, "0x") == 0 && field.find_first_not_of("0123456789ABCDEF", 2) == std::string::npos &&
+                strtoul(field.c_str() + 2, NULL, 16) == (ULONG_PTR)(nId == IDC_INFO_HANDLE ? hWndShown : hWndParent))
+                field = nId == IDC_INFO_HANDLE ? "H" : "P";
+            text += (nId == IDC_INFO_TITLE ? "" : "|") + field;
+        }
+        return text + " " +
+               main.Controls({IDC_LABEL_TITLE, IDC_LABEL_RECT, IDC_COPY_TO_CLIPBOARD, IDC_KEEP_SELECTED_ON_TOP});
+    };
     const char *const EMPTY = "||||||| - - - -";
     const struct {
         HWND hWnd;
@@ -74,7 +66,7 @@ TEST(InfoPanel, ShowsTheEightValuesOfThePointedWindowOrItsRootAndNothingForThePr
         dlg.UpdateWindowInfo(topmost); // every field has to change, and the check box
         dlg.m_bAutoFindRootParent = row.bAutoFind;
         dlg.UpdateWindowInfo(row.hWnd);
-        EXPECT_EQ(Panel(main, row.hWndShown, row.hWndParent), row.pszPanel) << (void *)row.hWnd;
+        EXPECT_EQ(panel(row.hWndShown, row.hWndParent), row.pszPanel) << (void *)row.hWnd;
         EXPECT_TRUE(dlg.m_bSelectedOnTop == (row.hWnd == topmost) && dlg.m_hWndRoot == row.hWndRoot &&
                     dlg.m_hWndPointed == (row.hWndRoot ? row.hWnd : NULL))
             << (void *)row.hWnd;

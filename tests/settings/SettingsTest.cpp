@@ -1,10 +1,8 @@
 // The options and the dialog's place as they go into and come back from the
 // current user's registry, including values other programs or hand edits left there.
 #include "settings/Placement.h"
-#include "settings/RegistryStore.h"
 #include "support/Support.h"
 
-#include <sstream>
 #include <tuple>
 
 TEST(RegistryStore, OptionsComeUpOnUnlessSavedOffAndOddValuesReadAsOn)
@@ -43,9 +41,8 @@ TEST(Placement, ADialogSavedMinimisedReopensWhereItWasOnlyWithTheCopyOfItsMonito
     // Whether the saved rectangle is used as saved, and where a dialog created off the screen reopens.
     const RECT rcCreated = {-1000, -900, -600, -600};
     auto restored = [&] {
-        std::ostringstream os;
-        os << RestoreDialogPlacement(key.c_str(), &rcCreated, &rc) << " " << rc;
-        return os.str();
+        bool bAsSaved = RestoreDialogPlacement(key.c_str(), &rcCreated, &rc);
+        return std::to_string(bAsSaved) + " " + testing::PrintToString(rc);
     };
     auto store = [&](DWORD dwX, DWORD dwY, DWORD dwCx, DWORD dwCy) { // a place and its copy
         for (const std::string &place : {key, copyKey})

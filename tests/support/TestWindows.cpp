@@ -3,14 +3,9 @@
 
 HWND CreateTopLevel(DWORD dwStyle, DWORD dwExStyle, int x, int y, int cx, int cy, HWND hWndOwner, const char *pszTitle)
 {
-    static const ATOM s_atom = [] {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.hbrBackground = (HBRUSH)GetStockObject(WHITE_BRUSH);
-        wc.lpszClassName = TEST_WINDOW_CLASS;
-        return RegisterClassA(&wc);
-    }();
+    const HBRUSH hbrWhite = (HBRUSH)GetStockObject(WHITE_BRUSH);
+    const WNDCLASSA wc = {0, DefWindowProcA, 0, 0, GetModuleHandleA(NULL), 0, 0, hbrWhite, NULL, TEST_WINDOW_CLASS};
+    static const ATOM s_atom = RegisterClassA(&wc);
     HWND hWnd = CreateWindowExA(dwExStyle, (LPCSTR)(ULONG_PTR)s_atom, pszTitle, dwStyle & ~WS_VISIBLE, x, y, cx, cy,
                                 hWndOwner, NULL, GetModuleHandleA(NULL), NULL);
     // Not activated: Wine hands an activated window to the X window manager, and at its destruction waits
@@ -48,8 +43,7 @@ std::vector<DWORD> BitmapPixels(HBITMAP hbm)
     BITMAP bm = {};
     if (!GetObjectA(hbm, sizeof bm, &bm))
         return {};
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), bm.bmWidth, -bm.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     std::vector<DWORD> pixels(bm.bmWidth * bm.bmHeight);
     HDC hdc = GetDC(NULL);
     GetDIBits(hdc, hbm, 0, bm.bmHeight, pixels.data(), &bi, DIB_RGB_COLORS);
