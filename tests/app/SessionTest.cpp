@@ -62,10 +62,8 @@ TEST(Session, FromAFolderOfAnyNameAUserPicksAWindowCopiesSavesMakesTheShortcutAn
     };
     FreeLibrary(LoadLibraryW((dir + L"\\planted.dll").c_str())); // a plant that runs leaves its mark
     ASSERT_TRUE(marked(L"planted") && DeleteFileW((dir + L"\\planted.dll.loaded").c_str()));
-    const wchar_t wszShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     CreateDirectoryW(desktop.c_str(), NULL); // Wine takes the default desktop for a missing one
-    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_SZ, desktop.c_str(),
-                    (DWORD)(desktop.size() + 1) * sizeof(WCHAR));
+    SetDesktopFolder(desktop);
 
     ChildProcess zelbrant;
     HWND hWndDialog = NULL;
@@ -150,7 +148,7 @@ TEST(Session, FromAFolderOfAnyNameAUserPicksAWindowCopiesSavesMakesTheShortcutAn
     RECT rcAgain = {};
     ASSERT_TRUE(again.Start(program) && GetWindowRect(again.WaitForWindow("#32770", "Zelbrant", 15000), &rcAgain));
     EXPECT_EQ(rcAgain, rcDialog);
-    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_EXPAND_SZ, L"%USERPROFILE%\\Desktop", 44);
+    SetDesktopFolder(L"");
     for (const std::wstring &plant : plants)
         EXPECT_FALSE(marked(plant)) << "planted " << std::string(plant.begin(), plant.end()) << ".dll ran";
 }

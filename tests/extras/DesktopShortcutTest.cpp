@@ -33,11 +33,9 @@ std::wstring ReadShortcut(const std::wstring &path)
 
 TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesButNeverInARelativeFolder)
 {
-    const wchar_t wszShellFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     const std::wstring program = theApplication.m_wszModulePath, dir = MakeScratchDirectory(L"desktop"),
                        link = dir + L"\\Zelbrant.lnk";
-    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_SZ, dir.c_str(),
-                    (DWORD)(dir.size() + 1) * sizeof(WCHAR));
+    SetDesktopFolder(dir);
     CloseHandle(CreateFileW(link.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_READONLY, 0));
     SoundSpy spy;
     lstrcpyW(theApplication.m_wszWorkingDir, L"C:\\"); // the first shortcut's, replaced by the second
@@ -53,10 +51,10 @@ TEST(DesktopShortcut, WrittenTwiceOverAReadOnlyOneItHasTheLatestPropertiesButNev
     // Under Wine the shell answers a missing desktop folder with the default
     // one, but a relative one as it is set.
     CreateDirectoryW(L"relative", NULL);
-    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_SZ, L"relative", 18);
+    SetDesktopFolder(L"relative");
     EXPECT_FALSE(theApplication.CreateDesktopShortcut());
     EXPECT_EQ(spy.m_sounds, (std::vector<UINT>{IDW_SHORTCUT_CREATED, IDW_SHORTCUT_CREATED, IDW_FAILURE}));
-    RegSetKeyValueW(HKEY_CURRENT_USER, wszShellFolders, L"Desktop", REG_EXPAND_SZ, L"%USERPROFILE%\\Desktop", 44);
+    SetDesktopFolder(L"");
     // A missing folder is made level by level, never on a drive that does not exist or over a file.
     ASSERT_FALSE(GetLogicalDrives() & (1 << ('Q' - 'A')));
     const std::wstring file = dir + L"\\file", nested = dir + L"\\a\\b\\c";

@@ -20,6 +20,14 @@ std::wstring MakeScratchDirectory(const wchar_t *pszName)
     return dir;
 }
 
+void SetDesktopFolder(const std::wstring &path)
+{
+    const std::wstring folder = path.empty() ? L"%USERPROFILE%\\Desktop" : path;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                    L"Desktop", path.empty() ? REG_EXPAND_SZ : REG_SZ, folder.c_str(),
+                    (DWORD)(folder.size() + 1) * sizeof(WCHAR));
+}
+
 ChildProcess::~ChildProcess()
 {
     if (m_pi.hProcess && WaitForExit(0) == STILL_ACTIVE) {

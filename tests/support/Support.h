@@ -85,6 +85,8 @@ bool WaitUntil(const std::function<bool()> &condition, DWORD dwMilliseconds);
 std::wstring BinPath(const wchar_t *pszName);
 // A fresh empty folder under the temporary folder, named after pszName.
 std::wstring MakeScratchDirectory(const wchar_t *pszName);
+// Points the user's desktop folder at path, as set in the per-user shell folders; "" sets the default back.
+void SetDesktopFolder(const std::wstring &path);
 
 class ChildProcess {
 public:
