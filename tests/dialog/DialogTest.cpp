@@ -52,21 +52,22 @@ TEST(Commands, TheOptionsAndTheTopmostCheckBoxChangeWhatTheyNameAtOnceWithTheirS
     HWND hWndButton = CreateControl(target, "BUTTON", WS_VISIBLE, 20, 30, 75, 23, 1001, "Bouton");
     dlg.UpdateWindowInfo(hWndButton); // shown as its root while AutoFindRootParent is on
     auto state = [&] {
-        return main.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME}) +
+        return main.Controls({IDC_KEEP_DIALOG_ON_TOP, IDC_AUTO_FIND_ROOT_PARENT, IDC_DRAW_INVERTED_FRAME,
+                              IDC_KEEP_SELECTED_ON_TOP}) +
                (IsTopmost(main.m_hWnd) ? " T " : " - ") + QueryWindowText(dlg.m_hWndInfoTitle) + "|" +
                QueryWindowText(dlg.m_hWndInfoRect) + " " + std::to_string(dlg.m_bDrawInvertedFrame);
     };
     const char *const ROOT = "|(700, 200), (1000, 400)   300 × 200 1", *const BUTTON =
                                                                            "Bouton|(20, 30), (95, 53)   75 × 23 1";
-    EXPECT_EQ(state(), std::string("+x +x - T ") + ROOT);
+    EXPECT_EQ(state(), std::string("+x +x - + T ") + ROOT);
     // The frame option shows its kept value only while the root is not searched.
     const std::pair<int, std::string> clicks[] = {
-        {IDC_KEEP_DIALOG_ON_TOP, std::string("+ +x - - ") + ROOT},
-        {IDC_KEEP_DIALOG_ON_TOP, std::string("+x +x - T ") + ROOT},
-        {IDC_AUTO_FIND_ROOT_PARENT, std::string("+x + +x T ") + BUTTON},
-        {IDC_DRAW_INVERTED_FRAME, std::string("+x + + T Bouton|(20, 30), (95, 53)   75 × 23 0")},
-        {IDC_DRAW_INVERTED_FRAME, std::string("+x + +x T ") + BUTTON},
-        {IDC_AUTO_FIND_ROOT_PARENT, std::string("+x +x - T ") + ROOT},
+        {IDC_KEEP_DIALOG_ON_TOP, std::string("+ +x - + - ") + ROOT},
+        {IDC_KEEP_DIALOG_ON_TOP, std::string("+x +x - + T ") + ROOT},
+        {IDC_AUTO_FIND_ROOT_PARENT, std::string("+x + +x - T ") + BUTTON},
+        {IDC_DRAW_INVERTED_FRAME, std::string("+x + + - T Bouton|(20, 30), (95, 53)   75 × 23 0")},
+        {IDC_DRAW_INVERTED_FRAME, std::string("+x + +x - T ") + BUTTON},
+        {IDC_AUTO_FIND_ROOT_PARENT, std::string("+x +x - + T ") + ROOT},
     };
     for (const auto &click : clicks) {
         SendMessageA(main.Item(click.first), BM_CLICK, 0, 0);

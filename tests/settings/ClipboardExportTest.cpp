@@ -16,8 +16,10 @@ static DWORD WINAPI HoldClipboard(void *pEvents)
 TEST(ClipboardExport, CopyPutsEachLabelWithoutColonsPaddedToTheLongestThenTheFieldAsShownButLeavesAHeldClipboard)
 {
     MainDialog main;
+    // A pop-up owned by the window shown: the root of its chain.
     WindowHolder shown(CreateTopLevel(WS_POPUP, 0, 10, 10, 50, 40, NULL, "Un titre : sur\r\ndeux lignes"));
-    main.m_dlg.UpdateWindowInfo(shown);
+    main.m_dlg.m_bAutoFindRootParent = true;
+    main.m_dlg.UpdateWindowInfo(CreateTopLevel(WS_POPUP, 0, 20, 20, 10, 10, shown));
     SetDlgItemTextA(main.m_hWnd, IDC_LABEL_TITLE, "  Mot :: ");
     SetDlgItemTextA(main.m_hWnd, IDC_LABEL_RECT, "Rectangle de la fen\xEAtre :");
     char szExpected[512];
