@@ -16,7 +16,7 @@ static DWORD WINAPI HoldClipboard(void *pEvents)
 TEST(ClipboardExport, CopyPutsEachLabelWithoutColonsPaddedToTheLongestThenTheFieldAsShownButLeavesAHeldClipboard)
 {
     MainDialog main;
-    // A pop-up owned by the window shown: the root of its chain.
+    // The pop-up picked is owned by this window, which is shown as the root of its chain.
     WindowHolder shown(CreateTopLevel(WS_POPUP, 0, 10, 10, 50, 40, NULL, "Un titre : sur\r\ndeux lignes"));
     main.m_dlg.m_bAutoFindRootParent = true;
     main.m_dlg.UpdateWindowInfo(CreateTopLevel(WS_POPUP, 0, 20, 20, 10, 10, shown));
