@@ -3,6 +3,7 @@
 #include "settings/ClipboardExport.h"
 #include "support/Support.h"
 
+#include <list>
 #include <stdio.h>
 
 // Another program's hold on the clipboard: open from the first event until the second.
@@ -16,8 +17,13 @@ static DWORD WINAPI HoldClipboard(void *pEvents)
 TEST(ClipboardExport, CopyPutsEachLabelWithoutColonsPaddedToTheLongestThenTheFieldAsShownButLeavesAHeldClipboard)
 {
     MainDialog main;
-    // The pop-up picked is owned by this window, which is shown as the root of its chain.
-    WindowHolder shown(CreateTopLevel(WS_POPUP, 0, 10, 10, 50, 40, NULL, "Un titre : sur\r\ndeux lignes"));
+    // The window shown has a handle whose last digit is a letter (handles are small numbers here). The pop-up
+    // picked is owned by it, and it is shown as the root of that chain.
+    std::list<WindowHolder> windows;
+    do
+        windows.emplace_back(CreateTopLevel(WS_POPUP, 0, 10, 10, 50, 40, NULL, "Un titre : sur\r\ndeux lignes"));
+    while (windows.size() < 64 && HandleToULong(windows.back().m_hWnd) % 16 < 10);
+    HWND shown = windows.back();
     main.m_dlg.m_bAutoFindRootParent = true;
     main.m_dlg.UpdateWindowInfo(CreateTopLevel(WS_POPUP, 0, 20, 20, 10, 10, shown));
     SetDlgItemTextA(main.m_hWnd, IDC_LABEL_TITLE, "  Mot :: ");
@@ -32,7 +38,7 @@ TEST(ClipboardExport, CopyPutsEachLabelWithoutColonsPaddedToTheLongestThenTheFie
              "Style \xE9tendu            :  0x00000000\r\n"
              "Parent                  :  0x00000000\r\n"
              "Rectangle de la fen\xEAtre :  (10, 10), (60, 50)   50 \xD7 40\r\n",
-             HandleToULong(shown.m_hWnd));
+             HandleToULong(shown));
     const UINT nOlderFormat = RegisterClipboardFormatA("ZelbrantTestOlder");
     for (bool bHeld : {false, true}) {
         SoundSpy spy;
